@@ -1,0 +1,53 @@
+#include "power_loop.h"
+
+#include <bit>
+#include <cmath>
+#include <limits>
+
+#include "failure.h"
+#include "float_status.h"
+
+namespace tallomat {
+namespace {
+
+// Compared bit for bit, so that 0 and -0 differ and a not-a-number equals itself.
+bool sameBits(double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
+
+}  // namespace
+
+bool RaiseByRepeatedMultiplication(double base, double limit, double& resultnum) {
+    if (!(limit < std::numeric_limits<double>::infinity())) {
+        Fail(FailureKind::TooManyPasses);  // +Infinity or not-a-number: the loop would never end
+    }
+    // Every float of 2^53 or more is an integer, so floor gives the exact number of passes.
+    const double passes = limit >= 1 ? std::floor(limit) : 0;
+    double previous = resultnum;  // the product one pass before `resultnum`, from pass 2 on
+    std::uint64_t pass = 0;
+    while (static_cast<double>(pass) < passes) {
+        if (pass == kMaxPowerMultiplications) {
+            Fail(FailureKind::TooManyPasses);
+        }
+        const ArithmeticStep step = Multiply(base, resultnum);
+        ++pass;
+        const double before = resultnum;
+        resultnum = step.result;
+        StatusCheck(step);
+        if (sameBits(resultnum, before)) {
+            break;  // a fixed point: every further pass leaves it as it is
+        }
+        if (pass >= 2 && sameBits(resultnum, previous)) {
+            // Alternating with period two: an odd number of passes left ends on the other value.
+            const bool oddPassesLeft = std::fmod(passes, 2.0) != static_cast<double>(pass % 2);
+            if (oddPassesLeft) {
+                resultnum = before;
+            }
+            break;
+        }
+        previous = before;
+    }
+    return passes > 0;
+}
+
+}  // namespace tallomat
