@@ -33,13 +33,27 @@ void Engine::storeOperator(std::string_view code) {
     });
 }
 
-void Engine::cmdadd_Click() { storeOperator(opcode::kAdd); }
-void Engine::cmdsub_Click() { storeOperator(opcode::kSubtract); }
-void Engine::cmdmul_Click() { storeOperator(opcode::kMultiply); }
-void Engine::cmddiv_Click() { storeOperator(opcode::kDivide); }
-void Engine::cmdmod_Click() { storeOperator(opcode::kModulus); }
-void Engine::cmdpower_Click() { storeOperator(opcode::kPower); }
-void Engine::cmdround_Click() { storeOperator(opcode::kRound); }
+void Engine::cmdadd_Click() {
+    storeOperator(opcode::kAdd);
+}
+void Engine::cmdsub_Click() {
+    storeOperator(opcode::kSubtract);
+}
+void Engine::cmdmul_Click() {
+    storeOperator(opcode::kMultiply);
+}
+void Engine::cmddiv_Click() {
+    storeOperator(opcode::kDivide);
+}
+void Engine::cmdmod_Click() {
+    storeOperator(opcode::kModulus);
+}
+void Engine::cmdpower_Click() {
+    storeOperator(opcode::kPower);
+}
+void Engine::cmdround_Click() {
+    storeOperator(opcode::kRound);
+}
 
 // Every test is made in turn; since the codes differ, at most one block runs. A failing step leaves
 // `secondnum`, `startnew` and any result already stored, and the display keeps its text.
@@ -47,7 +61,9 @@ void Engine::cmdequal_Click() {
     trapped([&] {
         state_.secondnum = LeadingNumber(window_.displayText());
         state_.startnew = kTrue;
-        const auto showResult = [&] { window_.setDisplayText(ToText(state_.resultnum)); };
+        const auto showResult = [&] {
+            window_.setDisplayText(ToText(state_.resultnum));
+        };
         const auto arithmetic = [&](const ArithmeticStep& step) {
             state_.resultnum = step.result;
             StatusCheck(step);
@@ -74,7 +90,8 @@ void Engine::cmdequal_Click() {
         if (state_.operation == opcode::kPower) {
             state_.resultnum = 1;
             // The window does not repaint during an operation, so the display is written once.
-            if (RaiseByRepeatedMultiplication(state_.firstnum, state_.secondnum, state_.resultnum)) {
+            if (RaiseByRepeatedMultiplication(state_.firstnum, state_.secondnum,
+                                              state_.resultnum)) {
                 showResult();
             }
         }

@@ -33,8 +33,8 @@ Decimal makeDecimal(bool negative, Wide magnitude, int scale) {
         Fail(FailureKind::DecimalOverflow);
     }
     return {negative, static_cast<std::uint32_t>(magnitude),
-            static_cast<std::uint32_t>(magnitude >> 32), static_cast<std::uint32_t>(magnitude >> 64),
-            static_cast<std::uint8_t>(scale)};
+            static_cast<std::uint32_t>(magnitude >> 32),
+            static_cast<std::uint32_t>(magnitude >> 64), static_cast<std::uint8_t>(scale)};
 }
 
 Wide parseDigits(std::string_view digits) {

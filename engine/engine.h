@@ -36,7 +36,7 @@ inline constexpr std::string_view kInvalidInputText = "Invalid input for functio
 
 // The calculation engine: the event procedures of the window's controls, over one FormState.
 class Engine {
-public:
+  public:
     explicit Engine(WindowServices& window) : window_(window) {}
 
     const FormState& state() const { return state_; }
@@ -96,7 +96,7 @@ public:
     void mplus_Click();
     void mclear_Click();
 
-private:
+  private:
     // Runs `steps` under an error trap: a failure abandons the remaining steps, keeps every store
     // already made, and runs `recovery` with the failure.
     template <class Steps, class Recovery>

@@ -47,16 +47,36 @@ void Engine::appendDigitCaption(std::int16_t index) {
     appendKeyCaption([&] { return window_.digitKeyCaption(index); });
 }
 
-void Engine::Command1_Click(std::int16_t index) { appendDigitCaption(index); }
-void Engine::Command2_Click(std::int16_t index) { appendDigitCaption(index); }
-void Engine::Command3_Click(std::int16_t index) { appendDigitCaption(index); }
-void Engine::Command4_Click(std::int16_t index) { appendDigitCaption(index); }
-void Engine::Command5_Click(std::int16_t index) { appendDigitCaption(index); }
-void Engine::Command6_Click(std::int16_t index) { appendDigitCaption(index); }
-void Engine::Command7_Click(std::int16_t index) { appendDigitCaption(index); }
-void Engine::Command8_Click(std::int16_t index) { appendDigitCaption(index); }
-void Engine::Command9_Click(std::int16_t index) { appendDigitCaption(index); }
-void Engine::Command10_Click(std::int16_t index) { appendDigitCaption(index); }
+void Engine::Command1_Click(std::int16_t index) {
+    appendDigitCaption(index);
+}
+void Engine::Command2_Click(std::int16_t index) {
+    appendDigitCaption(index);
+}
+void Engine::Command3_Click(std::int16_t index) {
+    appendDigitCaption(index);
+}
+void Engine::Command4_Click(std::int16_t index) {
+    appendDigitCaption(index);
+}
+void Engine::Command5_Click(std::int16_t index) {
+    appendDigitCaption(index);
+}
+void Engine::Command6_Click(std::int16_t index) {
+    appendDigitCaption(index);
+}
+void Engine::Command7_Click(std::int16_t index) {
+    appendDigitCaption(index);
+}
+void Engine::Command8_Click(std::int16_t index) {
+    appendDigitCaption(index);
+}
+void Engine::Command9_Click(std::int16_t index) {
+    appendDigitCaption(index);
+}
+void Engine::Command10_Click(std::int16_t index) {
+    appendDigitCaption(index);
+}
 
 void Engine::Cmdpoint_Click() {
     appendKeyCaption([&] { return window_.pointKeyCaption(); });
@@ -120,8 +140,8 @@ void Engine::txtinsert_KeyPress(std::int16_t& keyAscii) {
         cmdequal_Click();
         return;  // Enter still reaches the field
     }
-    const bool entersText = keyAscii == kBackspaceCode || keyAscii == '.' ||
-                            (keyAscii >= '0' && keyAscii <= '9');
+    const bool entersText =
+        keyAscii == kBackspaceCode || keyAscii == '.' || (keyAscii >= '0' && keyAscii <= '9');
     if (!entersText) {
         keyAscii = 0;
     }

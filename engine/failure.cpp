@@ -2,7 +2,9 @@
 
 namespace tallomat {
 
-void Fail(FailureKind kind) { throw Failure{kind}; }
+void Fail(FailureKind kind) {
+    throw Failure{kind};
+}
 
 std::string ErrorDescription(const Failure& failure) {
     switch (failure.kind) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 namespace tallomat {
 
 // The IEEE 754 exceptions that the status check after an arithmetic step looks at. Underflow and
@@ -19,10 +21,43 @@ struct ArithmeticStep {
     unsigned flags;
 };
 
-ArithmeticStep Add(double a, double b);
-ArithmeticStep Subtract(double a, double b);
-ArithmeticStep Multiply(double a, double b);
-ArithmeticStep Divide(double a, double b);
+namespace detail {
+
+// Invalid operation yields a NaN from non-NaN operands (quiet NaNs pass through silently); overflow
+// and division by zero yield an infinity from finite operands. Nothing else of + - * / signals
+// these three exceptions, so the flags follow exactly from the values.
+inline unsigned invalidOrInfinite(double a, double b, double result, unsigned infiniteFlag) {
+    if (std::isnan(result) && !std::isnan(a) && !std::isnan(b)) {
+        return kInvalidOperation;
+    }
+    if (std::isinf(result) && std::isfinite(a) && std::isfinite(b)) {
+        return infiniteFlag;
+    }
+    return 0;
+}
+
+}  // namespace detail
+
+// Inline: the power loop and the factorial run these in their inner loops.
+inline ArithmeticStep Add(double a, double b) {
+    const double result = a + b;
+    return {result, detail::invalidOrInfinite(a, b, result, kOverflow)};
+}
+
+inline ArithmeticStep Subtract(double a, double b) {
+    const double result = a - b;
+    return {result, detail::invalidOrInfinite(a, b, result, kOverflow)};
+}
+
+inline ArithmeticStep Multiply(double a, double b) {
+    const double result = a * b;
+    return {result, detail::invalidOrInfinite(a, b, result, kOverflow)};
+}
+
+inline ArithmeticStep Divide(double a, double b) {
+    const double result = a / b;
+    return {result, detail::invalidOrInfinite(a, b, result, b == 0 ? kDivisionByZero : kOverflow)};
+}
 
 // The status check: fails when the step signalled one of the exceptions in `watched`. Operations
 // store the step's result first and check afterwards, so a failing step leaves its result stored.

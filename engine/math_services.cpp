@@ -27,9 +27,13 @@ double Power(double x, double y) {
     return checked(std::pow(x, y), x, y);
 }
 
-double Sqr(double x) { return checked(std::sqrt(x), x); }
+double Sqr(double x) {
+    return checked(std::sqrt(x), x);
+}
 
-double Exp(double x) { return checked(std::exp(x), x); }
+double Exp(double x) {
+    return checked(std::exp(x), x);
+}
 
 double Ln(double x) {
     if (x == 0) {
@@ -38,10 +42,16 @@ double Ln(double x) {
     return checked(std::log(x), x);
 }
 
-double Sin(double x) { return checked(std::sin(x), x); }
+double Sin(double x) {
+    return checked(std::sin(x), x);
+}
 
-double Cos(double x) { return checked(std::cos(x), x); }
+double Cos(double x) {
+    return checked(std::cos(x), x);
+}
 
-double Tan(double x) { return checked(std::tan(x), x); }
+double Tan(double x) {
+    return checked(std::tan(x), x);
+}
 
 }  // namespace tallomat

@@ -17,7 +17,9 @@ namespace {
 constexpr std::string_view kInfinity = "Infinity";
 constexpr std::string_view kNegativeInfinity = "-Infinity";
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::size_t skipSpaces(std::string_view text, std::size_t pos) {
     while (pos < text.size() && text[pos] == ' ') {
@@ -94,8 +96,9 @@ bool isBelowOne(std::string_view number) {
     if (first == std::string_view::npos) {
         return true;  // zero
     }
-    const long long order = first < point ? static_cast<long long>(point - first) - 1
-                                          : static_cast<long long>(point) - static_cast<long long>(first);
+    const long long order = first < point
+                                ? static_cast<long long>(point - first) - 1
+                                : static_cast<long long>(point) - static_cast<long long>(first);
     return order + exponent < 0;
 }
 

@@ -23,30 +23,36 @@ bool RaiseByRepeatedMultiplication(double base, double limit, double& resultnum)
     }
     // Every float of 2^53 or more is an integer, so floor gives the exact number of passes.
     const double passes = limit >= 1 ? std::floor(limit) : 0;
-    double previous = resultnum;  // the product one pass before `resultnum`, from pass 2 on
+    // The product lives in a local while the loop runs, and reaches `resultnum` before any failure.
+    double product = resultnum;
+    double previous = product;  // the product one pass before `product`, from pass 2 on
     std::uint64_t pass = 0;
     while (static_cast<double>(pass) < passes) {
         if (pass == kMaxPowerMultiplications) {
+            resultnum = product;
             Fail(FailureKind::TooManyPasses);
         }
-        const ArithmeticStep step = Multiply(base, resultnum);
+        const ArithmeticStep step = Multiply(base, product);
         ++pass;
-        const double before = resultnum;
-        resultnum = step.result;
-        StatusCheck(step);
-        if (sameBits(resultnum, before)) {
+        if (step.flags != 0) {
+            resultnum = step.result;
+            StatusCheck(step);
+        }
+        if (sameBits(step.result, product)) {
             break;  // a fixed point: every further pass leaves it as it is
         }
-        if (pass >= 2 && sameBits(resultnum, previous)) {
+        if (pass >= 2 && sameBits(step.result, previous)) {
             // Alternating with period two: an odd number of passes left ends on the other value.
             const bool oddPassesLeft = std::fmod(passes, 2.0) != static_cast<double>(pass % 2);
-            if (oddPassesLeft) {
-                resultnum = before;
+            if (!oddPassesLeft) {
+                product = step.result;
             }
             break;
         }
-        previous = before;
+        previous = product;
+        product = step.result;
     }
+    resultnum = product;
     return passes > 0;
 }
 

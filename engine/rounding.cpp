@@ -79,13 +79,15 @@ double RoundTo(double v, std::int32_t n) {
     const double integerPart = std::trunc(v);
     const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
                                        std::fabs(integerPart), std::chars_format::fixed, 0);
-    const std::string rounded =
-        roundIntegerDigits(std::string(buffer.data(), written.ptr),
-                           static_cast<std::size_t>(-static_cast<std::int64_t>(n)), integerPart != v);
+    const std::string rounded = roundIntegerDigits(
+        std::string(buffer.data(), written.ptr),
+        static_cast<std::size_t>(-static_cast<std::int64_t>(n)), integerPart != v);
     const double magnitude = parseRounded(rounded);
     return std::signbit(v) ? -magnitude : magnitude;
 }
 
-double Floor(double x) { return std::floor(x); }
+double Floor(double x) {
+    return std::floor(x);
+}
 
 }  // namespace tallomat

@@ -26,15 +26,15 @@ std::string ToText(double x);
 // The nearest 32-bit integer, halves to even; fails for NaN and outside the 32-bit range.
 std::int32_t ToInt32(double x);
 
-// The exact value of v rounded to n decimals (tens, hundreds, ... for a negative n), halves to even,
-// as the nearest float. An infinity rounds to itself; a result beyond the float range fails.
+// The exact value of v rounded to n decimals (tens, hundreds, ... for a negative n), halves to
+// even, as the nearest float. An infinity rounds to itself; a result beyond the float range fails.
 double RoundTo(double v, std::int32_t n);
 
 // The greatest integer not above x.
 double Floor(double x);
 
-// Math services of <cmath>. They fail when the result is not-a-number from a number, or infinite from
-// finite arguments. Power also fails for every negative base with a non-integral exponent.
+// Math services of <cmath>. They fail when the result is not-a-number from a number, or infinite
+// from finite arguments. Power also fails for every negative base with a non-integral exponent.
 double Power(double x, double y);
 double Sqr(double x);
 double Exp(double x);

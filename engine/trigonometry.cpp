@@ -13,7 +13,9 @@ namespace tallomat {
 namespace {
 
 // The angles in degrees at which the tangent is undefined: ..., -90, 90, 270, 450, ...
-bool isOddMultipleOfRightAngle(double degrees) { return std::fabs(std::fmod(degrees, 180.0)) == 90.0; }
+bool isOddMultipleOfRightAngle(double degrees) {
+    return std::fabs(std::fmod(degrees, 180.0)) == 90.0;
+}
 
 }  // namespace
 
@@ -38,8 +40,14 @@ void Engine::trigonometric(MathFunction function, int decimals, bool refusesPole
     });
 }
 
-void Engine::cmdsin_Click() { trigonometric(Sin, 8, false); }
-void Engine::cmdcos_Click() { trigonometric(Cos, 9, false); }
-void Engine::cmdtan_Click() { trigonometric(Tan, 9, true); }
+void Engine::cmdsin_Click() {
+    trigonometric(Sin, 8, false);
+}
+void Engine::cmdcos_Click() {
+    trigonometric(Cos, 9, false);
+}
+void Engine::cmdtan_Click() {
+    trigonometric(Tan, 9, true);
+}
 
 }  // namespace tallomat

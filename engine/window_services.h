@@ -9,7 +9,7 @@ namespace tallomat {
 // What the engine asks of the window. The real window implements it over its controls; the
 // engine tests implement it with a fake that records every call.
 class WindowServices {
-public:
+  public:
     virtual ~WindowServices() = default;
 
     // The display field `txtinsert`: the only carrier of the number being entered and of results.
@@ -19,7 +19,8 @@ public:
     // The memory indicator `txtstorevalue`: "M" or "".
     virtual void setIndicatorText(std::string_view text) = 0;
 
-    // The angle unit: whether the option `optiondegree` is selected; selecting it clears `optionrad`.
+    // The angle unit: whether the option `optiondegree` is selected; selecting it clears
+    // `optionrad`.
     virtual bool isDegreeSelected() const = 0;
     virtual void selectDegree() = 0;
 

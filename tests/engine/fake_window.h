@@ -11,7 +11,7 @@ namespace tallomat::testing {
 
 // A window that records what the engine did to it, with the captions of the real layout.
 class FakeWindow : public WindowServices {
-public:
+  public:
     std::string display;
     std::string indicator;
     bool degreeSelected = false;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 #include <string>
 
@@ -13,21 +14,21 @@ using DigitClick = void (Engine::*)(std::int16_t);
 
 const std::map<std::string_view, Click>& clicks() {
     static const std::map<std::string_view, Click> kClicks = {
-        {"Cmdpoint", &Engine::Cmdpoint_Click},     {"cmdback", &Engine::cmdback_Click},
-        {"Command11", &Engine::Command11_Click},   {"cmdc", &Engine::cmdc_Click},
-        {"cmdadd", &Engine::cmdadd_Click},         {"cmdsub", &Engine::cmdsub_Click},
-        {"cmdmul", &Engine::cmdmul_Click},         {"cmddiv", &Engine::cmddiv_Click},
-        {"cmdmod", &Engine::cmdmod_Click},         {"cmdpower", &Engine::cmdpower_Click},
-        {"cmdround", &Engine::cmdround_Click},     {"cmdequal", &Engine::cmdequal_Click},
-        {"cmdsquare", &Engine::cmdsquare_Click},   {"cmdcube", &Engine::cmdcube_Click},
-        {"cmdsqrt", &Engine::cmdsqrt_Click},       {"cmdcuberoot", &Engine::cmdcuberoot_Click},
-        {"cmddivide", &Engine::cmddivide_Click},   {"cmdfactorial", &Engine::cmdfactorial_Click},
-        {"cmdint", &Engine::cmdint_Click},         {"cmdexp", &Engine::cmdexp_Click},
-        {"cmdln", &Engine::cmdln_Click},           {"cmdlog", &Engine::cmdlog_Click},
-        {"cmdpi", &Engine::cmdpi_Click},           {"cmdsin", &Engine::cmdsin_Click},
-        {"cmdcos", &Engine::cmdcos_Click},         {"cmdtan", &Engine::cmdtan_Click},
-        {"mstore", &Engine::mstore_Click},         {"mrecall", &Engine::mrecall_Click},
-        {"mplus", &Engine::mplus_Click},           {"mclear", &Engine::mclear_Click},
+        {"Cmdpoint", &Engine::Cmdpoint_Click},   {"cmdback", &Engine::cmdback_Click},
+        {"Command11", &Engine::Command11_Click}, {"cmdc", &Engine::cmdc_Click},
+        {"cmdadd", &Engine::cmdadd_Click},       {"cmdsub", &Engine::cmdsub_Click},
+        {"cmdmul", &Engine::cmdmul_Click},       {"cmddiv", &Engine::cmddiv_Click},
+        {"cmdmod", &Engine::cmdmod_Click},       {"cmdpower", &Engine::cmdpower_Click},
+        {"cmdround", &Engine::cmdround_Click},   {"cmdequal", &Engine::cmdequal_Click},
+        {"cmdsquare", &Engine::cmdsquare_Click}, {"cmdcube", &Engine::cmdcube_Click},
+        {"cmdsqrt", &Engine::cmdsqrt_Click},     {"cmdcuberoot", &Engine::cmdcuberoot_Click},
+        {"cmddivide", &Engine::cmddivide_Click}, {"cmdfactorial", &Engine::cmdfactorial_Click},
+        {"cmdint", &Engine::cmdint_Click},       {"cmdexp", &Engine::cmdexp_Click},
+        {"cmdln", &Engine::cmdln_Click},         {"cmdlog", &Engine::cmdlog_Click},
+        {"cmdpi", &Engine::cmdpi_Click},         {"cmdsin", &Engine::cmdsin_Click},
+        {"cmdcos", &Engine::cmdcos_Click},       {"cmdtan", &Engine::cmdtan_Click},
+        {"mstore", &Engine::mstore_Click},       {"mrecall", &Engine::mrecall_Click},
+        {"mplus", &Engine::mplus_Click},         {"mclear", &Engine::mclear_Click},
     };
     return kClicks;
 }
@@ -61,14 +62,30 @@ std::string WithSpaces(std::string_view text) {
     return result;
 }
 
+bool SameNumber(double a, double b) {
+    return (std::isnan(a) && std::isnan(b)) || (a == b && std::signbit(a) == std::signbit(b));
+}
+
 std::string CaseName(std::string_view text) {
+    static const std::map<char, std::string_view> kSpelled = {
+        {'=', "Is"},  {'-', "Minus"}, {'+', "Plus"}, {'.', "Point"}, {'*', "Times"}, {'/', "Slash"},
+        {'%', "Pct"}, {':', "Key"},   {'^', "Hat"},  {',', "Comma"}, {'\\', "Sp"},
+    };
     std::string name;
+    bool capitalise = false;
     for (const char c : text) {
         const bool alphanumeric =
             (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-        name += alphanumeric ? c : 'x';
+        if (alphanumeric) {
+            name += capitalise && c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+            capitalise = false;
+        } else if (const auto spelled = kSpelled.find(c); spelled != kSpelled.end()) {
+            name += spelled->second;
+        } else {
+            capitalise = true;
+        }
     }
-    return name.empty() ? "empty" : name;
+    return name.empty() ? "Empty" : name;
 }
 
 std::string KeyPlayer::play(std::string_view keys) {

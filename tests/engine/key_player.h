@@ -18,7 +18,7 @@ namespace tallomat::testing {
 //   display=TEXT       sets the display text directly; "\s" stands for a space
 // An unknown token fails the test.
 class KeyPlayer {
-public:
+  public:
     KeyPlayer() { engine.Form_Load(); }
 
     // Plays the tokens and returns the display text afterwards.
@@ -29,7 +29,7 @@ public:
 
     const FormState& state() const { return engine.state(); }
 
-private:
+  private:
     void playToken(std::string_view token);
     void typeCharacter(std::int16_t code);
 };
@@ -37,7 +37,19 @@ private:
 // The text of a display written with "\s" for each space, as test tables write it.
 std::string WithSpaces(std::string_view text);
 
-// A GoogleTest parameter name for a test case's text: letters and digits only.
+// Whether two registers hold the same number: any NaN matches a NaN, and 0 differs from -0.
+bool SameNumber(double a, double b);
+
+// A GoogleTest parameter name for a test case's text: letters and digits only, with the signs
+// spelled out ("display=-5 cmdadd" gives "displayIsMinus5Cmdadd").
 std::string CaseName(std::string_view text);
+
+// Names a parameterised case by its `keys` member.
+struct NameByKeys {
+    template <class Info>
+    std::string operator()(const Info& info) const {
+        return CaseName(info.param.keys);
+    }
+};
 
 }  // namespace tallomat::testing
