@@ -81,6 +81,12 @@ std::string CaseName(std::string_view text) {
             capitalise = false;
         } else if (const auto spelled = kSpelled.find(c); spelled != kSpelled.end()) {
             name += spelled->second;
+        } else if (static_cast<unsigned char>(c) >= 0x80) {
+            constexpr std::string_view kHex = "0123456789ABCDEF";
+            const auto byte = static_cast<unsigned char>(c);
+            name += 'X';
+            name += kHex[byte >> 4];
+            name += kHex[byte & 0xF];
         } else {
             capitalise = true;
         }
