@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -23,6 +24,10 @@ struct FunctionCase {
     double firstnum;
     bool fails;
 };
+
+void PrintTo(const FunctionCase& row, std::ostream* out) {
+    *out << row.keys;
+}
 
 const FunctionCase kFunctions[] = {
     // x^2 and x^3: ordinary 64-bit products; a result beyond the float range is an infinity.
@@ -151,6 +156,10 @@ struct FactorialCase {
     bool fails;
 };
 
+void PrintTo(const FactorialCase& row, std::ostream* out) {
+    *out << row.keys;
+}
+
 const FactorialCase kFactorials[] = {
     {"Command10 cmdfactorial", "1", 1, false},
     {"display=0.5 cmdfactorial", "1", 1, false},
@@ -200,6 +209,10 @@ struct PendingCase {
     const char* functionShows;
     const char* equalsShows;
 };
+
+void PrintTo(const PendingCase& row, std::ostream* out) {
+    *out << row.keys;
+}
 
 const PendingCase kPending[] = {
     {"Command2 cmdadd Command9 cmdsquare cmdequal", "81", "90"},

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,10 @@ struct TrigCase {
     bool fails;
 };
 
+void PrintTo(const TrigCase& row, std::ostream* out) {
+    *out << row.keys;
+}
+
 const TrigCase kTrigonometry[] = {
     // Degrees: the converted angle and the result are cut to 15 digits, then rounded to 8
     // decimals (sine) or 9 (cosine, tangent), so the special angles come out exact.
@@ -41,6 +46,7 @@ const TrigCase kTrigonometry[] = {
     {"display=270 cmdtan", kRefusal, 270, false},
     {"display=-30 cmdsin", "-0.5", -0.523598775598298, false},
     {"display=-180 cmdsin", "0", -3.14159265358979, false},
+    {"display=-0 cmdtan", "0", 0, false},
     {"display=135 cmdtan", "-1", 2.35619449019234, false},
     // Below half the last kept decimal a result shows 0, never an exponent.
     {"display=2.86E-7 cmdsin", "0", 4.99164166070378e-09, false},
@@ -108,6 +114,10 @@ struct PendingCase {
     const char* functionShows;
     const char* equalsShows;
 };
+
+void PrintTo(const PendingCase& row, std::ostream* out) {
+    *out << row.keys;
+}
 
 const PendingCase kPending[] = {
     {"Command2 cmdadd Command3 Command10 cmdsin cmdequal", "0.5", "1.0235987755983"},
