@@ -6,48 +6,9 @@
 #include <map>
 #include <string>
 
+#include "keys.h"
+
 namespace tallomat::testing {
-namespace {
-
-using Click = void (Engine::*)();
-using DigitClick = void (Engine::*)(std::int16_t);
-
-const std::map<std::string_view, Click>& clicks() {
-    static const std::map<std::string_view, Click> kClicks = {
-        {"Cmdpoint", &Engine::Cmdpoint_Click},   {"cmdback", &Engine::cmdback_Click},
-        {"Command11", &Engine::Command11_Click}, {"cmdc", &Engine::cmdc_Click},
-        {"cmdadd", &Engine::cmdadd_Click},       {"cmdsub", &Engine::cmdsub_Click},
-        {"cmdmul", &Engine::cmdmul_Click},       {"cmddiv", &Engine::cmddiv_Click},
-        {"cmdmod", &Engine::cmdmod_Click},       {"cmdpower", &Engine::cmdpower_Click},
-        {"cmdround", &Engine::cmdround_Click},   {"cmdequal", &Engine::cmdequal_Click},
-        {"cmdsquare", &Engine::cmdsquare_Click}, {"cmdcube", &Engine::cmdcube_Click},
-        {"cmdsqrt", &Engine::cmdsqrt_Click},     {"cmdcuberoot", &Engine::cmdcuberoot_Click},
-        {"cmddivide", &Engine::cmddivide_Click}, {"cmdfactorial", &Engine::cmdfactorial_Click},
-        {"cmdint", &Engine::cmdint_Click},       {"cmdexp", &Engine::cmdexp_Click},
-        {"cmdln", &Engine::cmdln_Click},         {"cmdlog", &Engine::cmdlog_Click},
-        {"cmdpi", &Engine::cmdpi_Click},         {"cmdsin", &Engine::cmdsin_Click},
-        {"cmdcos", &Engine::cmdcos_Click},       {"cmdtan", &Engine::cmdtan_Click},
-        {"mstore", &Engine::mstore_Click},       {"mrecall", &Engine::mrecall_Click},
-        {"mplus", &Engine::mplus_Click},         {"mclear", &Engine::mclear_Click},
-    };
-    return kClicks;
-}
-
-// The digit keys with their group index: "1" has 0, ..., "9" has 8, "0" has 9.
-struct DigitKey {
-    std::string_view name;
-    DigitClick click;
-    std::int16_t index;
-};
-constexpr DigitKey kDigitKeys[] = {
-    {"Command1", &Engine::Command1_Click, 0}, {"Command2", &Engine::Command2_Click, 1},
-    {"Command3", &Engine::Command3_Click, 2}, {"Command4", &Engine::Command4_Click, 3},
-    {"Command5", &Engine::Command5_Click, 4}, {"Command6", &Engine::Command6_Click, 5},
-    {"Command7", &Engine::Command7_Click, 6}, {"Command8", &Engine::Command8_Click, 7},
-    {"Command9", &Engine::Command9_Click, 8}, {"Command10", &Engine::Command10_Click, 9},
-};
-
-}  // namespace
 
 std::string WithSpaces(std::string_view text) {
     std::string result;
@@ -128,17 +89,9 @@ void KeyPlayer::playToken(std::string_view token) {
         window.degreeSelected = token == "optiondegree";
         return;
     }
-    if (const auto click = clicks().find(token); click != clicks().end()) {
-        (engine.*click->second)();
-        return;
+    if (!ClickKey(engine, token)) {
+        ADD_FAILURE() << "unknown token " << token;
     }
-    for (const DigitKey& digit : kDigitKeys) {
-        if (token == digit.name) {
-            (engine.*digit.click)(digit.index);
-            return;
-        }
-    }
-    ADD_FAILURE() << "unknown token " << token;
 }
 
 // The field's own editing of a code that the filter let through: a character is inserted at the

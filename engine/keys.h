@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "engine.h"
+
+namespace tallomat {
+
+// The keys whose clicks the engine handles, by control name: the window's 41 keys but "Exit",
+// which only closes the window. Digit keys receive their group index ("1" has 0, ..., "0" has 9).
+struct DigitKeyClick {
+    std::string_view name;
+    void (Engine::*click)(std::int16_t);
+    std::int16_t groupIndex;
+};
+
+struct KeyClick {
+    std::string_view name;
+    void (Engine::*click)();
+};
+
+std::span<const DigitKeyClick> DigitKeyClicks();
+std::span<const KeyClick> OtherKeyClicks();
+
+// Runs the click of the named key; false when no engine key has that name.
+bool ClickKey(Engine& engine, std::string_view name);
+
+}  // namespace tallomat
