@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "message_box_closer.h"
+
+namespace tallomat {
+
+class frmmain;
+
+// Drives the window through Qt's event system, one token at a time, as a person at the mouse and
+// keyboard would:
+//   a key's or an option's name    a left click at its centre
+//   txtinsert                      a click into the display at its right end
+//   key:C                          press and release of one printable ASCII character C
+//   key:Enter, key:Backspace, key:Tab, key:Space, key:Delete, key:Left, key:Right, key:Home,
+//   key:End                        press and release of that key
+// Keys go to the widget that has the input focus.
+class KeyDriver {
+  public:
+    explicit KeyDriver(frmmain& window) : window_(window) {}
+
+    static bool isToken(std::string_view token);
+
+    // Performs the token and returns the report of the window and its calculation state after it,
+    // one line of JSON.
+    std::string perform(std::string_view token);
+
+    bool windowClosed() const;
+
+  private:
+    void click(std::string_view control);
+    void press(std::string_view key);
+    std::string report(std::string_view token, const QStringList& messages) const;
+
+    frmmain& window_;
+    MessageBoxCloser messageBoxes_;
+};
+
+}  // namespace tallomat

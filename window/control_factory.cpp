@@ -1,0 +1,97 @@
+#include "control_factory.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "qt_text.h"
+#include "twips.h"
+
+namespace tallomat {
+namespace {
+
+QWidget* createWidget(const ControlEntry& entry, QWidget* container) {
+    const QString caption = toQString(entry.caption.value_or(""));
+    switch (entry.kind) {
+        case ControlKind::Key:
+            return new QPushButton(caption, container);
+        case ControlKind::Option:
+            return new QRadioButton(caption, container);
+        case ControlKind::TextBox:
+            return new QLineEdit(container);
+        case ControlKind::Frame:
+            return new QGroupBox(container);
+    }
+    return nullptr;
+}
+
+// Keys, options and the display take the focus on click and on Tab on every platform; the frame
+// never does, and the disabled indicator cannot.
+Qt::FocusPolicy focusPolicy(ControlKind kind) {
+    return kind == ControlKind::Frame ? Qt::NoFocus : Qt::StrongFocus;
+}
+
+// The palette role that a control's back or fore colour paints.
+QPalette::ColorRole backRole(const ControlEntry& entry) {
+    return entry.graphicalFace ? QPalette::Button : QPalette::Window;
+}
+
+QPalette::ColorRole foreRole(ControlKind kind) {
+    return kind == ControlKind::TextBox ? QPalette::Text : QPalette::WindowText;
+}
+
+void applyColours(const ControlEntry& entry, QWidget& widget) {
+    if (!entry.backColour && !entry.foreColour) {
+        return;
+    }
+    QPalette palette = widget.palette();
+    if (entry.backColour) {
+        palette.setColor(backRole(entry), toQColor(*entry.backColour, palette));
+        // The frame fills its rectangle. A key paints its face from the palette, and an option
+        // stays see-through on the white frame: "Degree" overlaps the top of "Radian", whose
+        // caption would otherwise be cut.
+        widget.setAutoFillBackground(entry.kind == ControlKind::Frame);
+    }
+    if (entry.foreColour) {
+        palette.setColor(foreRole(entry.kind), toQColor(*entry.foreColour, palette));
+    }
+    widget.setPalette(palette);
+}
+
+}  // namespace
+
+QFont toQFont(const FontSpec& font) {
+    QFont qfont(toQString(font.family));
+    qfont.setPointSizeF(font.points);
+    qfont.setBold(font.bold);
+    return qfont;
+}
+
+QColor toQColor(const Colour& colour, const QPalette& palette) {
+    if (colour.source == Colour::Source::Rgb) {
+        return {colour.red, colour.green, colour.blue};
+    }
+    // Qt has no caption-bar colours. The text of an active caption bar (9) and the text of selected
+    // items (14) are both light text on the desktop's highlight, which Qt names HighlightedText.
+    return palette.color(QPalette::Active, QPalette::HighlightedText);
+}
+
+QWidget* createControl(const ControlEntry& entry, QWidget* container) {
+    QWidget* widget = createWidget(entry, container);
+    widget->setObjectName(toQString(entry.name));
+    widget->setGeometry(twipsToRect(entry.left, entry.top, entry.width, entry.height));
+    widget->setFocusPolicy(focusPolicy(entry.kind));
+    widget->setEnabled(entry.enabled);
+    if (entry.tooltip) {
+        widget->setToolTip(toQString(*entry.tooltip));
+    }
+    if (entry.font) {
+        widget->setFont(toQFont(*entry.font));
+    }
+    applyColours(entry, *widget);
+    return widget;
+}
+
+}  // namespace tallomat

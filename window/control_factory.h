@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+#include "form_description.h"
+
+class QPalette;
+class QWidget;
+
+namespace tallomat {
+
+// The Qt widget for one control entry, placed in `container` and fully set up from the entry:
+// objectName, geometry, caption, tooltip, font, colours, enabled state and focus policy.
+QWidget* createControl(const ControlEntry& entry, QWidget* container);
+
+QFont toQFont(const FontSpec& font);
+
+// A colour of the description on this desktop; system colours come from `palette`.
+QColor toQColor(const Colour& colour, const QPalette& palette);
+
+}  // namespace tallomat

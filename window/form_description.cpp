@@ -1,0 +1,141 @@
+// The description of the main window `frmmain`: the window entry and its 46 controls, in creation
+// order. Positions and sizes are twips; every control but the frame lies in `frameControls`.
+#include "form_description.h"
+
+#include <array>
+
+namespace tallomat {
+namespace {
+
+constexpr auto none = std::nullopt;
+
+constexpr std::string_view kFrame = "frameControls";
+constexpr Colour kKeyFace = Colour::rgb(224, 224, 224);
+constexpr Colour kWhite = Colour::rgb(255, 255, 255);
+constexpr Colour kRed = Colour::rgb(255, 0, 0);
+
+constexpr FontSpec kSansBold{"MS Sans Serif", 8.25, true};
+constexpr FontSpec kArialBold{"Arial", 9.75, true};
+constexpr FontSpec kTimesBold{"Times New Roman", 8.25, true};
+constexpr FontSpec kVerdanaBold{"Verdana", 9.75, true};
+constexpr FontSpec kVerdanaBold9{"Verdana", 9, true};
+
+// One row builder per kind, so that each row below reads like the layout table.
+constexpr ControlEntry frame(std::string_view name, int left, int top, int width, int height,
+                             std::int16_t tab) {
+    return {name,      ControlKind::Frame,
+            "frmmain", none,
+            none,      left,
+            top,       width,
+            height,    tab,
+            none,      kWhite,
+            none,      true,
+            none,      false};
+}
+
+constexpr ControlEntry key(std::string_view name, std::string_view caption, int left, int top,
+                           int width, int height, std::int16_t tab, std::optional<FontSpec> font,
+                           std::optional<std::string_view> tooltip) {
+    return {name, ControlKind::Key, kFrame, caption, none,    left, top, width, height, tab,
+            font, kKeyFace,         none,   true,    tooltip, true};
+}
+
+constexpr ControlEntry digit(std::string_view name, std::string_view caption,
+                             std::int16_t groupIndex, int left, int top, int width, int height,
+                             std::int16_t tab, FontSpec font) {
+    ControlEntry entry = key(name, caption, left, top, width, height, tab, font, none);
+    entry.groupIndex = groupIndex;
+    return entry;
+}
+
+constexpr ControlEntry option(std::string_view name, std::string_view caption, int left, int top,
+                              int width, int height, std::int16_t tab, std::string_view tooltip) {
+    return {name,    ControlKind::Option,
+            kFrame,  caption,
+            none,    left,
+            top,     width,
+            height,  tab,
+            none,    kWhite,
+            none,    true,
+            tooltip, false};
+}
+
+constexpr ControlEntry textBox(std::string_view name, int left, int top, int width, int height,
+                               std::int16_t tab, std::optional<Colour> foreColour, bool enabled,
+                               std::optional<std::string_view> tooltip) {
+    return {name, ControlKind::TextBox, kFrame,  none,    none, left, top, width, height, tab, none,
+            none, foreColour,           enabled, tooltip, false};
+}
+
+// clang-format off
+constexpr std::array<ControlEntry, 46> kControls{{
+    //     name            caption     group left  top   width height tab  font           tooltip
+    frame ("frameControls",                  120,    0, 4935, 4095,  1),
+    key   ("cmdint",       "Int",             3120, 3480,  495,  375, 45, kSansBold,     "Display integer portion"),
+    key   ("cmdln",        "ln",              4320, 3480,  495,  375, 44, kSansBold,     "Logarithm( base e)"),
+    option("optionrad",    "Radian",          1440, 1200, 1095,  255, 43,                "Set input in degree"),
+    option("optiondegree", "Degree",          1440,  960,  975,  315, 42,                "Set input in degree"),
+    key   ("cmdcuberoot",  "Cube root",       1920, 3480, 1095,  375, 41, kSansBold,     "Cube Root"),
+    key   ("cmdround",     "Round",            720, 3480, 1095,  375, 40, kSansBold,     "Round the fractional number"),
+    key   ("cmdexp",       "Exp",             3720, 3480,  495,  375, 39, kSansBold,     "Exponential Function"),
+    key   ("cmdlog",       "log",             4320, 3000,  495,  375, 38, kSansBold,     "Logarithm( base 10)"),
+    key   ("cmdpi",        "pi",               120, 3480,  495,  375, 37, kSansBold,     "Value of pi"),
+    key   ("cmdtan",       "tan",             4320, 2520,  495,  375, 36, kSansBold,     "Tangent"),
+    key   ("cmdcos",       "cos",             4320, 2040,  495,  375, 35, kSansBold,     "Cosine"),
+    key   ("cmdsin",       "sin",             4320, 1560,  495,  375, 34, kSansBold,     "Sine"),
+    key   ("cmdfactorial", "x !",             3720, 3000,  495,  375, 33, kSansBold,     "x Factorial"),
+    key   ("cmdpower",     "x^n",             3720, 2520,  495,  375, 32, kSansBold,     "Power"),
+    key   ("cmdcube",      "x^3",             3720, 2040,  495,  375, 31, kSansBold,     "Cube"),
+    key   ("cmdsquare",    "x^2",             3720, 1560,  495,  375, 30, kSansBold,     "Square"),
+    textBox("txtstorevalue",                   120,  960,  495,  495, 29, none, false,   "Display M when number is stored."),
+    key   ("cmdexit",      "Exit",             720,  960,  495,  495, 28, kArialBold,    "Exit"),
+    key   ("mplus",        "M+",               120, 3000,  495,  375, 27, none,          "Memory Increment"),
+    key   ("mstore",       "MS",               120, 2520,  495,  375, 26, none,          "Memory Store"),
+    key   ("mrecall",      "MR",               120, 2040,  495,  375, 25, none,          "Memory Recall"),
+    key   ("mclear",       "MC",               120, 1560,  495,  375, 24, none,          "Memory Clear"),
+    textBox("txtinsert",                       120,  360, 4695,  405,  0, kRed, true,    none),
+    digit ("Command1",     "1",        0,      720, 1560,  495,  375, 23, kVerdanaBold9),
+    digit ("Command2",     "2",        1,     1320, 1560,  495,  375, 22, kVerdanaBold),
+    digit ("Command3",     "3",        2,     1920, 1560,  495,  375, 21, kVerdanaBold),
+    digit ("Command4",     "4",        3,      720, 2040,  495,  375, 20, kVerdanaBold),
+    digit ("Command5",     "5",        4,     1320, 2040,  495,  375, 19, kVerdanaBold),
+    digit ("Command6",     "6",        5,     1920, 2040,  495,  375, 18, kVerdanaBold),
+    digit ("Command7",     "7",        6,      720, 2520,  495,  375, 17, kVerdanaBold),
+    digit ("Command8",     "8",        7,     1320, 2520,  495,  375, 16, kVerdanaBold),
+    digit ("Command9",     "9",        8,     1920, 2520,  495,  375, 15, kVerdanaBold),
+    digit ("Command10",    "0",        9,      720, 3000,  495,  375, 14, kVerdanaBold),
+    key   ("cmdback",      "Backspace",       2520,  960, 1695,  495, 13, kArialBold,    "Backspace"),
+    key   ("cmdc",         "C",               4320,  960,  495,  495, 12, kArialBold,    "Cancel"),
+    key   ("cmddiv",       "/",               2520, 1560,  495,  375, 11, kTimesBold,    "Division"),
+    key   ("cmdmul",       "*",               2520, 2040,  495,  375, 10, kTimesBold,    "Multiplication"),
+    key   ("cmdsub",       "-",               2520, 3000,  495,  375,  9, kTimesBold,    "Substraction"),
+    key   ("cmdadd",       "+",               2520, 2520,  495,  375,  8, kTimesBold,    "Addition"),
+    key   ("cmdsqrt",      "sqrt",            3120, 1560,  495,  375,  7, kTimesBold,    "Square Root"),
+    key   ("cmdmod",       "%",               3120, 2040,  495,  375,  6, kTimesBold,    "Modulus"),
+    key   ("cmddivide",    "1/x",             3120, 2520,  495,  375,  5, kTimesBold,    "1 divided by x"),
+    key   ("cmdequal",     "=",               3120, 3000,  495,  375,  4, kTimesBold,    "Equal to"),
+    key   ("Command11",    "+/-",             1320, 3000,  495,  375,  3, kTimesBold,    "Change sign"),
+    key   ("Cmdpoint",     ".",               1920, 3000,  495,  375,  2, kTimesBold,    "point"),
+}};
+// clang-format on
+
+constexpr FormDescription kMainForm{
+    {
+        .name = "frmmain",
+        .caption = "Simple Tallomat",
+        .clientWidth = 5175,
+        .clientHeight = 4185,
+        .backColour = Colour::system(9),
+        .foreColour = Colour::system(14),
+        .linkTopic = "Form1",
+    },
+    kControls,
+};
+
+}  // namespace
+
+const FormDescription& mainFormDescription() {
+    return kMainForm;
+}
+
+}  // namespace tallomat

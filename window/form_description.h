@@ -1,0 +1,71 @@
+#pragma once
+
+// The main window described as data: one window entry and the 46 control entries, in the order in
+// which the window creates them. Nothing else places, captions, colours or orders a control.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace tallomat {
+
+enum class ControlKind { Key, TextBox, Option, Frame };
+
+// An RGB colour, or a numbered entry of the desktop's colour scheme.
+struct Colour {
+    enum class Source { Rgb, System };
+    Source source;
+    std::uint8_t red = 0, green = 0, blue = 0;
+    int systemIndex = 0;  // 9: text of an active caption bar; 14: text of selected items
+
+    static constexpr Colour rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+        return {Source::Rgb, r, g, b, 0};
+    }
+    static constexpr Colour system(int index) { return {Source::System, 0, 0, 0, index}; }
+};
+
+// A stored font: family, size in points exactly as stored, bold or regular.
+struct FontSpec {
+    std::string_view family;
+    double points;
+    bool bold;
+};
+
+struct ControlEntry {
+    std::string_view name;
+    ControlKind kind;
+    std::string_view container;               // "frameControls", or "frmmain" for the frame itself
+    std::optional<std::string_view> caption;  // keys and options only
+    std::optional<std::int16_t> groupIndex;   // digit keys only: their index in their key group
+    int left, top, width, height;             // twips, from the container's top-left corner
+    std::int16_t tabIndex;
+    std::optional<FontSpec> font;      // none: the window's default font, regular
+    std::optional<Colour> backColour;  // none: the toolkit's default
+    std::optional<Colour> foreColour;
+    bool enabled;
+    std::optional<std::string_view> tooltip;
+    bool graphicalFace;  // the key face is painted in the back colour
+};
+
+struct WindowEntry {
+    std::string_view name;
+    std::string_view caption;
+    int clientWidth, clientHeight;  // twips
+    Colour backColour;
+    Colour foreColour;  // nothing is drawn with it
+    std::string_view linkTopic;
+};
+
+struct FormDescription {
+    WindowEntry window;
+    std::span<const ControlEntry> controls;
+};
+
+// The description of `frmmain`.
+const FormDescription& mainFormDescription();
+
+// The font that controls without a stored font show: the window stores none, so this is ours.
+inline constexpr FontSpec kDefaultFont{"MS Sans Serif", 8.25, false};
+
+}  // namespace tallomat

@@ -1,0 +1,194 @@
+#include "frmmain.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QScreen>
+#include <algorithm>
+#include <map>
+#include <vector>
+
+#include "control_factory.h"
+#include "form_description.h"
+#include "qt_text.h"
+#include "twips.h"
+#include "typed_character.h"
+#include "window_icon.h"
+
+namespace tallomat {
+namespace {
+
+template <class... Visitors>
+struct Overloaded : Visitors... {
+    using Visitors::operator()...;
+};
+
+}  // namespace
+
+frmmain::frmmain() : engine_(*this) {
+    const WindowEntry& window = mainFormDescription().window;
+    setObjectName(toQString(window.name));
+    setWindowTitle(toQString(window.caption));
+    setWindowIcon(windowIcon());
+    setFont(toQFont(kDefaultFont));
+    // The window's fore colour is left out: nothing is drawn with it, and Qt would hand it down
+    // to the option captions.
+    QPalette windowPalette = palette();
+    windowPalette.setColor(QPalette::Window, toQColor(window.backColour, windowPalette));
+    setPalette(windowPalette);
+    resize(twipsToSize(window.clientWidth, window.clientHeight));
+    move(screen()->availableGeometry().center() - rect().center());
+
+    createControls();
+    wireClicks();
+    setTabOrder();
+    txtinsert_->installEventFilter(this);
+    // Typed characters arrive as key events only, so that each one passes the key filter.
+    txtinsert_->setAttribute(Qt::WA_InputMethodEnabled, false);
+
+    run(*findRoute(window.name, RouteEvent::Load), 0);
+}
+
+void frmmain::createControls() {
+    std::map<std::string_view, QWidget*> containers{{mainFormDescription().window.name, this}};
+    for (const ControlEntry& entry : mainFormDescription().controls) {
+        QWidget* widget = createControl(entry, containers.at(entry.container));
+        containers.emplace(entry.name, widget);
+        if (entry.groupIndex) {
+            digitKeysByGroupIndex_.at(static_cast<std::size_t>(*entry.groupIndex)) =
+                static_cast<QAbstractButton*>(widget);
+        }
+    }
+    txtinsert_ = findChild<QLineEdit*>(QStringLiteral("txtinsert"));
+    txtstorevalue_ = findChild<QLineEdit*>(QStringLiteral("txtstorevalue"));
+    optiondegree_ = findChild<QRadioButton*>(QStringLiteral("optiondegree"));
+    pointKey_ = findChild<QAbstractButton*>(QStringLiteral("Cmdpoint"));
+}
+
+void frmmain::wireClicks() {
+    for (const ControlEntry& entry : mainFormDescription().controls) {
+        const Route* route = findRoute(entry.name, RouteEvent::Click);
+        if (route == nullptr) {
+            continue;
+        }
+        auto* key = findChild<QAbstractButton*>(toQString(entry.name));
+        const std::int16_t groupIndex = entry.groupIndex.value_or(0);
+        connect(key, &QAbstractButton::clicked, this,
+                [this, route, groupIndex] { run(*route, groupIndex); });
+    }
+}
+
+// The keyboard order follows the tab indices; the first control that takes the focus has it when
+// the window is first shown.
+void frmmain::setTabOrder() {
+    std::vector<const ControlEntry*> entries;
+    for (const ControlEntry& entry : mainFormDescription().controls) {
+        entries.push_back(&entry);
+    }
+    std::ranges::sort(entries, {}, &ControlEntry::tabIndex);
+    std::vector<QWidget*> chain;
+    for (const ControlEntry* entry : entries) {
+        auto* widget = findChild<QWidget*>(toQString(entry->name));
+        if (widget->focusPolicy() != Qt::NoFocus) {
+            chain.push_back(widget);
+        }
+    }
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    }
+    chain.front()->setFocus();
+}
+
+void frmmain::run(const Route& route, std::int16_t groupIndex) {
+    std::visit(Overloaded{
+                   [&](EngineProcedure procedure) { (engine_.*procedure)(); },
+                   [&](IndexedProcedure procedure) { (engine_.*procedure)(groupIndex); },
+                   [&](WindowProcedure procedure) { (this->*procedure)(); },
+                   [&](KeyPressProcedure) {},  // runs from the display's key events only
+               },
+               route.procedure);
+}
+
+void frmmain::runKeyPress(std::int16_t& code) {
+    static const Route& route = *findRoute("txtinsert", RouteEvent::KeyPress);
+    (engine_.*std::get<KeyPressProcedure>(route.procedure))(code);
+}
+
+bool frmmain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtinsert_ && event->type() == QEvent::KeyPress) {
+        return filterDisplayKey(static_cast<const QKeyEvent&>(*event));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Returns true when the key event is consumed here, so that the display never sees it. A single
+// character that the filter lets through goes on to the field's own editing; the filter only ever
+// returns 0 or the code that it was given. A text of several characters passes the filter one
+// character at a time, and each one let through is inserted before the next one is filtered.
+bool frmmain::filterDisplayKey(const QKeyEvent& event) {
+    const std::vector<std::int16_t> codes = typedCharacterCodes(event);
+    if (codes.empty()) {
+        return false;
+    }
+    if (codes.size() == 1) {
+        std::int16_t code = codes.front();
+        runKeyPress(code);
+        return code == 0;
+    }
+    constexpr std::int16_t kBackspaceCode = 8;
+    constexpr std::int16_t kFirstPrintable = 32;
+    for (std::int16_t code : codes) {
+        runKeyPress(code);
+        if (code == kBackspaceCode) {
+            txtinsert_->backspace();
+        } else if (code >= kFirstPrintable) {
+            txtinsert_->insert(QString(QChar(static_cast<char16_t>(code))));
+        }
+    }
+    return true;
+}
+
+void frmmain::cmdexit_Click() {
+    close();
+}
+
+std::string frmmain::displayText() const {
+    return toUtf8(txtinsert_->text());
+}
+
+void frmmain::setDisplayText(std::string_view text) {
+    txtinsert_->setText(toQString(text));
+}
+
+void frmmain::setIndicatorText(std::string_view text) {
+    txtstorevalue_->setText(toQString(text));
+}
+
+bool frmmain::isDegreeSelected() const {
+    return optiondegree_->isChecked();
+}
+
+void frmmain::selectDegree() {
+    optiondegree_->setChecked(true);
+}
+
+std::string frmmain::digitKeyCaption(std::int16_t groupIndex) const {
+    return toUtf8(digitKeysByGroupIndex_.at(static_cast<std::size_t>(groupIndex))->text());
+}
+
+std::string frmmain::pointKeyCaption() const {
+    return toUtf8(pointKey_->text());
+}
+
+void frmmain::focusDisplay() {
+    txtinsert_->setFocus();
+}
+
+void frmmain::showMessage(std::string_view text) {
+    QMessageBox box(QMessageBox::NoIcon, windowTitle(), toQString(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+}  // namespace tallomat

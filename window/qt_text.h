@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace tallomat {
+
+// The engine keeps texts as UTF-8 in std::string; the window keeps them as QString.
+inline QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string toUtf8(const QString& text) {
+    return text.toStdString();
+}
+
+}  // namespace tallomat
