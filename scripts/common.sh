@@ -10,6 +10,7 @@ required_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev # engine tests and benchmarks
     fonts-liberation fonts-dejavu-core         # metric substitutes for the keys' fonts
     locales                                    # the comma-decimal locale of the number-text test
+    clang-14 libclang-rt-14-dev                # the engine fuzzer (libFuzzer)
 )
 
 # Installs those of the given packages that are missing; runs no apt-get when none is.
