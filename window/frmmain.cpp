@@ -31,7 +31,7 @@ frmmain::frmmain() : engine_(*this) {
     const WindowEntry& window = mainFormDescription().window;
     setObjectName(toQString(window.name));
     setWindowTitle(toQString(window.caption));
-    setWindowIcon(windowIcon());
+    setWindowIcon(programIcon());
     setFont(toQFont(kDefaultFont));
     // The window's fore colour is left out: nothing is drawn with it, and Qt would hand it down
     // to the option captions.

@@ -7,7 +7,7 @@
 
 namespace tallomat {
 
-QIcon windowIcon() {
+QIcon programIcon() {
     QIcon icon;
     icon.addPixmap(QPixmap(tallomat_icon_32_xpm));
     icon.addPixmap(QPixmap(tallomat_icon_16_xpm));

@@ -5,6 +5,6 @@
 namespace tallomat {
 
 // The window's icon: the note pad at 32 x 32 and 16 x 16 pixels.
-QIcon windowIcon();
+QIcon programIcon();
 
 }  // namespace tallomat
