@@ -1,6 +1,7 @@
 #include "power_loop.h"
 
 #include <bit>
+#include <cfloat>
 #include <cmath>
 #include <limits>
 
@@ -15,6 +16,20 @@ bool sameBits(double a, double b) {
     return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
 
+// Whether the products of a base, from 1, certainly neither overflow nor reach the subnormal range
+// within the bound. Outside those two ends no product of a base other than 0 and +-1 repeats or
+// alternates, so the loop would run into the bound. The magnitude moves by ln|base| a pass, and
+// rounding shifts that by far less than the margin of one per cent.
+bool cannotSettleWithinBound(double base) {
+    const double magnitude = std::fabs(base);
+    if (!std::isfinite(magnitude) || magnitude == 0 || magnitude == 1) {
+        return false;
+    }
+    const double room = magnitude > 1 ? std::log(DBL_MAX) : -std::log(DBL_MIN);
+    const double passesToEitherEnd = room / std::fabs(std::log(magnitude));
+    return passesToEitherEnd > 1.01 * static_cast<double>(kMaxPowerMultiplications);
+}
+
 }  // namespace
 
 bool RaiseByRepeatedMultiplication(double base, double limit, double& resultnum) {
@@ -23,13 +38,16 @@ bool RaiseByRepeatedMultiplication(double base, double limit, double& resultnum)
     }
     // Every float of 2^53 or more is an integer, so floor gives the exact number of passes.
     const double passes = limit >= 1 ? std::floor(limit) : 0;
-    // The product lives in a local while the loop runs, and reaches `resultnum` before any failure.
+    if (passes > static_cast<double>(kMaxPowerMultiplications) && cannotSettleWithinBound(base)) {
+        Fail(FailureKind::TooManyPasses);  // known at once, without a hundred million passes
+    }
+    // The product lives in a local while the loop runs; it reaches `resultnum` at the end, or with
+    // the infinity of an overflow. At the bound `resultnum` keeps its 1: no partial power is left.
     double product = resultnum;
     double previous = product;  // the product one pass before `product`, from pass 2 on
     std::uint64_t pass = 0;
     while (static_cast<double>(pass) < passes) {
         if (pass == kMaxPowerMultiplications) {
-            resultnum = product;
             Fail(FailureKind::TooManyPasses);
         }
         const ArithmeticStep step = Multiply(base, product);

@@ -12,7 +12,7 @@ inline constexpr std::uint64_t kMaxPowerMultiplications = 100'000'000;
 // and checking its status. Once the product repeats, or alternates with period two, the remaining
 // passes follow without being carried out. Fails at an overflow (`resultnum` holds the infinity),
 // for an infinite or not-a-number limit, and when more than kMaxPowerMultiplications would be
-// needed. Returns whether any pass ran.
+// needed, which leaves `resultnum` at 1. Returns whether any pass ran.
 bool RaiseByRepeatedMultiplication(double base, double limit, double& resultnum);
 
 }  // namespace tallomat

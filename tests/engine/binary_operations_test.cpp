@@ -190,14 +190,37 @@ const AftermathCase kAftermaths[] = {
 
 INSTANTIATE_TEST_SUITE_P(Keys, Aftermath, ::testing::ValuesIn(kAftermaths), NameByKeys());
 
-// The power loop's bound: an exponent that needs more multiplications than the bound fails and
-// leaves the display as entered; its product stays finite.
+// The power loop's bound: an exponent that needs more multiplications than the bound fails,
+// leaves the display as entered and no partial power in `resultnum`. Whether the bound is found by
+// running into it or foreseen, the outcome is the same.
 TEST(PowerLoop, FailsBeyondItsBoundWithoutChangingTheDisplay) {
+    struct Case {
+        const char* base;
+        const char* exponent;
+    };
+    const Case cases[] = {
+        {"1.0000001", "1E+12"},     {"1.0000001", "100000001"}, {"0.9999999", "1E+12"},
+        {"0.9999999", "100000002"}, {"-1.0000001", "1E+12"},    {"1.000000001", "1E+300"},
+        {"1.0000070625", "1E+12"},  // would overflow just beyond the bound: found by running
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.base) + " x^n " + c.exponent);
+        KeyPlayer player;
+        const std::string keys =
+            std::string("display=") + c.base + " cmdpower display=" + c.exponent + " cmdequal";
+        EXPECT_EQ(player.play(keys), c.exponent);
+        EXPECT_EQ(player.window.focusRequests, 1);
+        EXPECT_EQ(player.state().resultnum, 1);
+    }
+}
+
+// Exponents within the bound are carried out pass by pass: 1.0000001 to the 1E+8 is about e^10
+// (22026.4657948067), moved by the rounding of a hundred million products.
+TEST(PowerLoop, CarriesOutAHundredMillionPasses) {
     KeyPlayer player;
-    EXPECT_EQ(player.play("display=1.0000001 cmdpower display=1E+12 cmdequal"), "1E+12");
-    EXPECT_EQ(player.window.focusRequests, 1);
-    EXPECT_TRUE(std::isfinite(player.state().resultnum));
-    EXPECT_GT(player.state().resultnum, 1);
+    EXPECT_EQ(player.play("display=1.0000001 cmdpower display=100000000 cmdequal"),
+              "22026.4549101678");
+    EXPECT_EQ(player.window.focusRequests, 0);
 }
 
 // A number that the user stored survives the power loop: its pass counter is its own.

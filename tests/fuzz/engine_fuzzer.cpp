@@ -133,9 +133,11 @@ void CheckInvariants(const Engine& engine, const FakeWindow& window) {
 void ClickAndCheck(Engine& engine, FakeWindow& window, std::string_view key) {
     const std::size_t writesBefore = window.displayWrites.size();
     const int focusBefore = window.focusRequests;
+    // The slowest key, "=" with a hundred million passes of "x^n", takes well under a second in an
+    // ordinary build and a few seconds under the fuzzer's instrumentation.
     const auto start = std::chrono::steady_clock::now();
     ClickKey(engine, key);
-    if (std::chrono::steady_clock::now() - start > std::chrono::seconds(5)) {
+    if (std::chrono::steady_clock::now() - start > std::chrono::seconds(20)) {
         Violation("every key returns within its bound", window);
     }
     const bool succeeded = window.focusRequests == focusBefore;
