@@ -55,8 +55,12 @@ constexpr std::array<KeyClick, 30> kOtherKeys{{
 
 }  // namespace
 
-std::span<const DigitKeyClick> DigitKeyClicks() { return kDigitKeys; }
-std::span<const KeyClick> OtherKeyClicks() { return kOtherKeys; }
+std::span<const DigitKeyClick> DigitKeyClicks() {
+    return kDigitKeys;
+}
+std::span<const KeyClick> OtherKeyClicks() {
+    return kOtherKeys;
+}
 
 bool ClickKey(Engine& engine, std::string_view name) {
     for (const DigitKeyClick& key : kDigitKeys) {
