@@ -84,7 +84,9 @@ QWidget* createControl(const ControlEntry& entry, QWidget* container) {
     widget->setGeometry(twipsToRect(entry.left, entry.top, entry.width, entry.height));
     widget->setFocusPolicy(focusPolicy(entry.kind));
     widget->setEnabled(entry.enabled);
+    widget->setAccessibleName(toQString(entry.accessibleName));
     if (entry.tooltip) {
+        // Also the accessible description: Qt reads the tooltip when no description is set.
         widget->setToolTip(toQString(*entry.tooltip));
     }
     if (entry.font) {

@@ -11,7 +11,8 @@ class QWidget;
 namespace tallomat {
 
 // The Qt widget for one control entry, placed in `container` and fully set up from the entry:
-// objectName, geometry, caption, tooltip, font, colours, enabled state and focus policy.
+// objectName, geometry, caption, accessible name, tooltip, font, colours, enabled state and focus
+// policy.
 QWidget* createControl(const ControlEntry& entry, QWidget* container);
 
 QFont toQFont(const FontSpec& font);

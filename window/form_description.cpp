@@ -22,32 +22,37 @@ constexpr FontSpec kVerdanaBold9{"Verdana", 9, true};
 
 // One row builder per kind, so that each row below reads like the layout table.
 constexpr ControlEntry frame(std::string_view name, int left, int top, int width, int height,
-                             std::int16_t tab) {
-    return {name,      ControlKind::Frame,
-            "frmmain", none,
-            none,      left,
-            top,       width,
-            height,    tab,
-            none,      kWhite,
-            none,      true,
-            none,      false};
+                             std::int16_t tab, std::string_view accessibleName) {
+    return {name,          ControlKind::Frame,
+            "frmmain",     none,
+            none,          left,
+            top,           width,
+            height,        tab,
+            none,          kWhite,
+            none,          true,
+            none,          false,
+            accessibleName};
 }
 
 constexpr ControlEntry key(std::string_view name, std::string_view caption, int left, int top,
                            int width, int height, std::int16_t tab, std::optional<FontSpec> font,
-                           std::optional<std::string_view> tooltip) {
-    return {name, ControlKind::Key, kFrame, caption, none,    left, top, width, height, tab,
-            font, kKeyFace,         none,   true,    tooltip, true};
+                           std::optional<std::string_view> tooltip,
+                           std::string_view accessibleName) {
+    return {
+        name, ControlKind::Key, kFrame, caption, none,    left, top,           width, height, tab,
+        font, kKeyFace,         none,   true,    tooltip, true, accessibleName};
 }
 
+// A digit key is spoken by its caption.
 constexpr ControlEntry digit(std::string_view name, std::string_view caption,
                              std::int16_t groupIndex, int left, int top, int width, int height,
                              std::int16_t tab, FontSpec font) {
-    ControlEntry entry = key(name, caption, left, top, width, height, tab, font, none);
+    ControlEntry entry = key(name, caption, left, top, width, height, tab, font, none, caption);
     entry.groupIndex = groupIndex;
     return entry;
 }
 
+// An option is spoken by its caption.
 constexpr ControlEntry option(std::string_view name, std::string_view caption, int left, int top,
                               int width, int height, std::int16_t tab, std::string_view tooltip) {
     return {name,    ControlKind::Option,
@@ -57,43 +62,52 @@ constexpr ControlEntry option(std::string_view name, std::string_view caption, i
             height,  tab,
             none,    kWhite,
             none,    true,
-            tooltip, false};
+            tooltip, false,
+            caption};
 }
 
 constexpr ControlEntry textBox(std::string_view name, int left, int top, int width, int height,
                                std::int16_t tab, std::optional<Colour> foreColour, bool enabled,
-                               std::optional<std::string_view> tooltip) {
-    return {name, ControlKind::TextBox, kFrame,  none,    none, left, top, width, height, tab, none,
-            none, foreColour,           enabled, tooltip, false};
+                               std::optional<std::string_view> tooltip,
+                               std::string_view accessibleName) {
+    return {name,          ControlKind::TextBox,
+            kFrame,        none,
+            none,          left,
+            top,           width,
+            height,        tab,
+            none,          none,
+            foreColour,    enabled,
+            tooltip,       false,
+            accessibleName};
 }
 
 // clang-format off
 constexpr std::array<ControlEntry, 46> kControls{{
-    //     name            caption     group left  top   width height tab  font           tooltip
-    frame ("frameControls",                  120,    0, 4935, 4095,  1),
-    key   ("cmdint",       "Int",             3120, 3480,  495,  375, 45, kSansBold,     "Display integer portion"),
-    key   ("cmdln",        "ln",              4320, 3480,  495,  375, 44, kSansBold,     "Logarithm( base e)"),
+    //     name            caption     group left  top   width height tab  font           tooltip                            spoken name
+    frame ("frameControls",                  120,    0, 4935, 4095,  1,                                                      "Keypad"),
+    key   ("cmdint",       "Int",             3120, 3480,  495,  375, 45, kSansBold,     "Display integer portion",          "Integer part"),
+    key   ("cmdln",        "ln",              4320, 3480,  495,  375, 44, kSansBold,     "Logarithm( base e)",               "Natural logarithm"),
     option("optionrad",    "Radian",          1440, 1200, 1095,  255, 43,                "Set input in degree"),
     option("optiondegree", "Degree",          1440,  960,  975,  315, 42,                "Set input in degree"),
-    key   ("cmdcuberoot",  "Cube root",       1920, 3480, 1095,  375, 41, kSansBold,     "Cube Root"),
-    key   ("cmdround",     "Round",            720, 3480, 1095,  375, 40, kSansBold,     "Round the fractional number"),
-    key   ("cmdexp",       "Exp",             3720, 3480,  495,  375, 39, kSansBold,     "Exponential Function"),
-    key   ("cmdlog",       "log",             4320, 3000,  495,  375, 38, kSansBold,     "Logarithm( base 10)"),
-    key   ("cmdpi",        "pi",               120, 3480,  495,  375, 37, kSansBold,     "Value of pi"),
-    key   ("cmdtan",       "tan",             4320, 2520,  495,  375, 36, kSansBold,     "Tangent"),
-    key   ("cmdcos",       "cos",             4320, 2040,  495,  375, 35, kSansBold,     "Cosine"),
-    key   ("cmdsin",       "sin",             4320, 1560,  495,  375, 34, kSansBold,     "Sine"),
-    key   ("cmdfactorial", "x !",             3720, 3000,  495,  375, 33, kSansBold,     "x Factorial"),
-    key   ("cmdpower",     "x^n",             3720, 2520,  495,  375, 32, kSansBold,     "Power"),
-    key   ("cmdcube",      "x^3",             3720, 2040,  495,  375, 31, kSansBold,     "Cube"),
-    key   ("cmdsquare",    "x^2",             3720, 1560,  495,  375, 30, kSansBold,     "Square"),
-    textBox("txtstorevalue",                   120,  960,  495,  495, 29, none, false,   "Display M when number is stored."),
-    key   ("cmdexit",      "Exit",             720,  960,  495,  495, 28, kArialBold,    "Exit"),
-    key   ("mplus",        "M+",               120, 3000,  495,  375, 27, none,          "Memory Increment"),
-    key   ("mstore",       "MS",               120, 2520,  495,  375, 26, none,          "Memory Store"),
-    key   ("mrecall",      "MR",               120, 2040,  495,  375, 25, none,          "Memory Recall"),
-    key   ("mclear",       "MC",               120, 1560,  495,  375, 24, none,          "Memory Clear"),
-    textBox("txtinsert",                       120,  360, 4695,  405,  0, kRed, true,    none),
+    key   ("cmdcuberoot",  "Cube root",       1920, 3480, 1095,  375, 41, kSansBold,     "Cube Root",                        "Cube root"),
+    key   ("cmdround",     "Round",            720, 3480, 1095,  375, 40, kSansBold,     "Round the fractional number",      "Round"),
+    key   ("cmdexp",       "Exp",             3720, 3480,  495,  375, 39, kSansBold,     "Exponential Function",             "Exponential"),
+    key   ("cmdlog",       "log",             4320, 3000,  495,  375, 38, kSansBold,     "Logarithm( base 10)",              "Decimal logarithm"),
+    key   ("cmdpi",        "pi",               120, 3480,  495,  375, 37, kSansBold,     "Value of pi",                      "Pi"),
+    key   ("cmdtan",       "tan",             4320, 2520,  495,  375, 36, kSansBold,     "Tangent",                          "Tangent"),
+    key   ("cmdcos",       "cos",             4320, 2040,  495,  375, 35, kSansBold,     "Cosine",                           "Cosine"),
+    key   ("cmdsin",       "sin",             4320, 1560,  495,  375, 34, kSansBold,     "Sine",                             "Sine"),
+    key   ("cmdfactorial", "x !",             3720, 3000,  495,  375, 33, kSansBold,     "x Factorial",                      "Factorial"),
+    key   ("cmdpower",     "x^n",             3720, 2520,  495,  375, 32, kSansBold,     "Power",                            "Power"),
+    key   ("cmdcube",      "x^3",             3720, 2040,  495,  375, 31, kSansBold,     "Cube",                             "Cube"),
+    key   ("cmdsquare",    "x^2",             3720, 1560,  495,  375, 30, kSansBold,     "Square",                           "Square"),
+    textBox("txtstorevalue",                   120,  960,  495,  495, 29, none, false,   "Display M when number is stored.", "Memory indicator"),
+    key   ("cmdexit",      "Exit",             720,  960,  495,  495, 28, kArialBold,    "Exit",                             "Exit"),
+    key   ("mplus",        "M+",               120, 3000,  495,  375, 27, none,          "Memory Increment",                 "Memory add"),
+    key   ("mstore",       "MS",               120, 2520,  495,  375, 26, none,          "Memory Store",                     "Memory store"),
+    key   ("mrecall",      "MR",               120, 2040,  495,  375, 25, none,          "Memory Recall",                    "Memory recall"),
+    key   ("mclear",       "MC",               120, 1560,  495,  375, 24, none,          "Memory Clear",                     "Memory clear"),
+    textBox("txtinsert",                       120,  360, 4695,  405,  0, kRed, true,    none,                               "Display"),
     digit ("Command1",     "1",        0,      720, 1560,  495,  375, 23, kVerdanaBold9),
     digit ("Command2",     "2",        1,     1320, 1560,  495,  375, 22, kVerdanaBold),
     digit ("Command3",     "3",        2,     1920, 1560,  495,  375, 21, kVerdanaBold),
@@ -104,18 +118,18 @@ constexpr std::array<ControlEntry, 46> kControls{{
     digit ("Command8",     "8",        7,     1320, 2520,  495,  375, 16, kVerdanaBold),
     digit ("Command9",     "9",        8,     1920, 2520,  495,  375, 15, kVerdanaBold),
     digit ("Command10",    "0",        9,      720, 3000,  495,  375, 14, kVerdanaBold),
-    key   ("cmdback",      "Backspace",       2520,  960, 1695,  495, 13, kArialBold,    "Backspace"),
-    key   ("cmdc",         "C",               4320,  960,  495,  495, 12, kArialBold,    "Cancel"),
-    key   ("cmddiv",       "/",               2520, 1560,  495,  375, 11, kTimesBold,    "Division"),
-    key   ("cmdmul",       "*",               2520, 2040,  495,  375, 10, kTimesBold,    "Multiplication"),
-    key   ("cmdsub",       "-",               2520, 3000,  495,  375,  9, kTimesBold,    "Substraction"),
-    key   ("cmdadd",       "+",               2520, 2520,  495,  375,  8, kTimesBold,    "Addition"),
-    key   ("cmdsqrt",      "sqrt",            3120, 1560,  495,  375,  7, kTimesBold,    "Square Root"),
-    key   ("cmdmod",       "%",               3120, 2040,  495,  375,  6, kTimesBold,    "Modulus"),
-    key   ("cmddivide",    "1/x",             3120, 2520,  495,  375,  5, kTimesBold,    "1 divided by x"),
-    key   ("cmdequal",     "=",               3120, 3000,  495,  375,  4, kTimesBold,    "Equal to"),
-    key   ("Command11",    "+/-",             1320, 3000,  495,  375,  3, kTimesBold,    "Change sign"),
-    key   ("Cmdpoint",     ".",               1920, 3000,  495,  375,  2, kTimesBold,    "point"),
+    key   ("cmdback",      "Backspace",       2520,  960, 1695,  495, 13, kArialBold,    "Backspace",                        "Backspace"),
+    key   ("cmdc",         "C",               4320,  960,  495,  495, 12, kArialBold,    "Cancel",                           "Cancel"),
+    key   ("cmddiv",       "/",               2520, 1560,  495,  375, 11, kTimesBold,    "Division",                         "Divide"),
+    key   ("cmdmul",       "*",               2520, 2040,  495,  375, 10, kTimesBold,    "Multiplication",                   "Multiply"),
+    key   ("cmdsub",       "-",               2520, 3000,  495,  375,  9, kTimesBold,    "Substraction",                     "Subtract"),
+    key   ("cmdadd",       "+",               2520, 2520,  495,  375,  8, kTimesBold,    "Addition",                         "Add"),
+    key   ("cmdsqrt",      "sqrt",            3120, 1560,  495,  375,  7, kTimesBold,    "Square Root",                      "Square root"),
+    key   ("cmdmod",       "%",               3120, 2040,  495,  375,  6, kTimesBold,    "Modulus",                          "Modulus"),
+    key   ("cmddivide",    "1/x",             3120, 2520,  495,  375,  5, kTimesBold,    "1 divided by x",                   "Reciprocal"),
+    key   ("cmdequal",     "=",               3120, 3000,  495,  375,  4, kTimesBold,    "Equal to",                         "Equals"),
+    key   ("Command11",    "+/-",             1320, 3000,  495,  375,  3, kTimesBold,    "Change sign",                      "Change sign"),
+    key   ("Cmdpoint",     ".",               1920, 3000,  495,  375,  2, kTimesBold,    "point",                            "Point"),
 }};
 // clang-format on
 

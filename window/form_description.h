@@ -46,6 +46,10 @@ struct ControlEntry {
     bool enabled;
     std::optional<std::string_view> tooltip;
     bool graphicalFace;  // the key face is painted in the back colour
+    // What a screen reader speaks for the control: the caption of a digit or an option, a spoken
+    // name for the other keys ("Square root" for "sqrt"), the role of a field or the frame. The
+    // tooltip, when there is one, is read after it as the description.
+    std::string_view accessibleName;
 };
 
 struct WindowEntry {

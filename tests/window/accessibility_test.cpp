@@ -1,0 +1,180 @@
+// What a screen reader learns from the window through Qt's accessibility interface: each control's
+// spoken name, role and description, the text of the display and the indicator, and which option
+// is checked.
+#include <QAccessible>
+#include <QSet>
+#include <optional>
+
+#include "form_description.h"
+#include "window_fixture.h"
+
+namespace tallomat {
+namespace {
+
+QAccessible::Role roleOf(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Key:
+            return QAccessible::Button;
+        case ControlKind::TextBox:
+            return QAccessible::EditableText;
+        case ControlKind::Option:
+            return QAccessible::RadioButton;
+        case ControlKind::Frame:
+            return QAccessible::Grouping;
+    }
+    return QAccessible::NoRole;
+}
+
+}  // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { fixture_.emplace(); }
+    void cleanup() {
+        const QStringList unexpected = fixture_->takeMessages();
+        fixture_.reset();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(u"message box: "_qs + unexpected.join(u'|')));
+    }
+
+    // Keys whose caption a speech synthesizer would misread, the two fields and the frame are
+    // spoken by name; digits and options by their caption.
+    void controlsAreSpokenByName_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("spoken");
+        const std::pair<const char*, const char*> rows[] = {
+            {"cmdsqrt", "Square root"},
+            {"Command11", "Change sign"},
+            {"mstore", "Memory store"},
+            {"mrecall", "Memory recall"},
+            {"mplus", "Memory add"},
+            {"mclear", "Memory clear"},
+            {"cmdcuberoot", "Cube root"},
+            {"cmddivide", "Reciprocal"},
+            {"cmdfactorial", "Factorial"},
+            {"cmdint", "Integer part"},
+            {"cmdexp", "Exponential"},
+            {"cmdln", "Natural logarithm"},
+            {"cmdlog", "Decimal logarithm"},
+            {"cmdpi", "Pi"},
+            {"cmdsin", "Sine"},
+            {"cmdcos", "Cosine"},
+            {"cmdtan", "Tangent"},
+            {"cmdpower", "Power"},
+            {"cmdsquare", "Square"},
+            {"cmdcube", "Cube"},
+            {"cmdround", "Round"},
+            {"cmdmod", "Modulus"},
+            {"cmdequal", "Equals"},
+            {"cmdadd", "Add"},
+            {"cmdsub", "Subtract"},
+            {"cmdmul", "Multiply"},
+            {"cmddiv", "Divide"},
+            {"Cmdpoint", "Point"},
+            {"cmdback", "Backspace"},
+            {"cmdc", "Cancel"},
+            {"cmdexit", "Exit"},
+            {"Command1", "1"},
+            {"Command10", "0"},
+            {"optiondegree", "Degree"},
+            {"optionrad", "Radian"},
+            {"txtinsert", "Display"},
+            {"txtstorevalue", "Memory indicator"},
+            {"frameControls", "Keypad"},
+        };
+        for (const auto& [name, spoken] : rows) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(spoken);
+        }
+    }
+    void controlsAreSpokenByName() {
+        QFETCH(QString, name);
+        QFETCH(QString, spoken);
+        QCOMPARE(accessible(name)->text(QAccessible::Name), spoken);
+    }
+
+    // Every control: a name of its own, the role of its kind, and its tooltip as the description.
+    void everyControlHasNameRoleAndDescription() {
+        QSet<QString> spokenNames;
+        for (const ControlEntry& entry : mainFormDescription().controls) {
+            const QString name = QString::fromUtf8(entry.name.data(), qsizetype(entry.name.size()));
+            QAccessibleInterface* control = accessible(name);
+            const QString spoken = control->text(QAccessible::Name);
+            QVERIFY2(!spoken.isEmpty(), qPrintable(name));
+            QVERIFY2(!spokenNames.contains(spoken), qPrintable(spoken));
+            spokenNames.insert(spoken);
+            QCOMPARE(control->role(), roleOf(entry.kind));
+            QCOMPARE(control->text(QAccessible::Description).toStdString(),
+                     entry.tooltip.value_or(""));
+        }
+        QCOMPARE(spokenNames.size(), 46);
+    }
+
+    // The display and the indicator read out what they show, as value and as text.
+    void fieldsReadOutTheirText_data() {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("display at start") << ""
+                                          << "txtinsert"
+                                          << "";
+        QTest::newRow("display after 7 + 5 =") << "Command7 cmdadd Command5 cmdequal"
+                                               << "txtinsert"
+                                               << "12";
+        QTest::newRow("indicator after MS") << "Command7 mstore"
+                                            << "txtstorevalue"
+                                            << "M";
+        QTest::newRow("indicator after MC") << "Command7 mstore mclear"
+                                            << "txtstorevalue"
+                                            << "";
+    }
+    void fieldsReadOutTheirText() {
+        QFETCH(QString, clicks);
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        fixture_->click(clicks);
+        QAccessibleInterface* control = accessible(field);
+        QCOMPARE(control->text(QAccessible::Value), text);
+        QAccessibleTextInterface* textInterface = control->textInterface();
+        QVERIFY(textInterface != nullptr);
+        QCOMPARE(textInterface->text(0, textInterface->characterCount()), text);
+    }
+
+    void onlyTheIndicatorIsUnavailable() {
+        QVERIFY(accessible(u"txtstorevalue"_qs)->state().disabled);
+        QVERIFY(!accessible(u"txtinsert"_qs)->state().disabled);
+        QVERIFY(accessible(u"txtinsert"_qs)->state().editable);
+    }
+
+    void optionsReportWhichIsChecked_data() {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<bool>("degreeChecked");
+        QTest::newRow("degree at start") << "" << true;
+        QTest::newRow("radian clicked") << "optionrad" << false;
+        QTest::newRow("degree clicked again") << "optionrad optiondegree" << true;
+    }
+    void optionsReportWhichIsChecked() {
+        QFETCH(QString, clicks);
+        QFETCH(bool, degreeChecked);
+        fixture_->click(clicks);
+        QCOMPARE(accessible(u"optiondegree"_qs)->state().checked, degreeChecked);
+        QCOMPARE(accessible(u"optionrad"_qs)->state().checked, !degreeChecked);
+    }
+
+  private:
+    QAccessibleInterface* accessible(const QString& name) {
+        QAccessibleInterface* control =
+            QAccessible::queryAccessibleInterface(fixture_->control(name));
+        if (control == nullptr) {
+            qFatal("no accessible interface for %s", qPrintable(name));
+        }
+        return control;
+    }
+
+    std::optional<WindowFixture> fixture_;
+};
+
+}  // namespace tallomat
+
+QTEST_MAIN(tallomat::AccessibilityTest)
+#include "accessibility_test.moc"
