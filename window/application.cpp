@@ -25,6 +25,8 @@ constexpr FontSubstitute kFontSubstitutes[] = {
 void prepareApplication() {
     QApplication::setApplicationName(QStringLiteral("Simple Tallomat"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    // Lets the desktop match the window to its menu entry, icon and software-centre page.
+    QApplication::setDesktopFileName(QStringLiteral(TALLOMAT_APP_ID));
     // Fusion paints a key's face from its palette, so the keys keep their grey face, raised and
     // pressed states on every desktop.
     QApplication::setStyle(QStringLiteral("Fusion"));
