@@ -40,6 +40,15 @@ BENCHMARK_CAPTURE(PowerEquals, JustAboveOneToThe1E12, std::string("1.0000001"),
                   std::string("1E+12"))
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
+// The slowest evaluations: a hundred million passes carried out, and a base whose products would
+// overflow just beyond the bound, found only by running into it.
+BENCHMARK_CAPTURE(PowerEquals, HundredMillionPasses, std::string("1.0000001"),
+                  std::string("100000000"))
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+BENCHMARK_CAPTURE(PowerEquals, RunIntoTheBound, std::string("1.0000070625"), std::string("1E+12"))
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 
 }  // namespace
 
