@@ -7,6 +7,8 @@ repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 required_packages=(
     cmake ninja-build g++ pkg-config           # the build
     qt6-base-dev                               # the window (Qt 6 Widgets, Qt Test)
+    qt6-svg-dev                                # renders the larger icons from their SVG
+    desktop-file-utils appstream dpkg-dev      # validate the desktop files; build the .deb
     libgtest-dev libgmock-dev libbenchmark-dev # engine tests and benchmarks
     fonts-liberation fonts-dejavu-core         # metric substitutes for the keys' fonts
     locales                                    # the comma-decimal locale of the number-text test
