@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <vector>
 
@@ -45,6 +46,9 @@ frmmain::frmmain() : engine_(*this) {
     wireClicks();
     setTabOrder();
     txtinsert_->installEventFilter(this);
+    // The display has no length limit: a long paste is kept whole, not cut at Qt's default of
+    // 32767 characters.
+    txtinsert_->setMaxLength(std::numeric_limits<int>::max());
     // Typed characters arrive as key events only, so that each one passes the key filter.
     txtinsert_->setAttribute(Qt::WA_InputMethodEnabled, false);
 
