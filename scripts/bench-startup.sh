@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Start-up time and peak memory of Simple Tallomat beside a bare Qt Widgets window with the same
+# 46 widgets, side by side in one run under Xvfb:
+#   scripts/bench-startup.sh [RUNS]      (default 7; medians are printed, and the ratios)
+# BUILD_DIR=folder measures the programs built there instead of building build/.
+# Time runs from the start of the program to the X server's report that its window is mapped
+# (bench/startup/map_timer.cpp); peak memory is the maximum resident set that /usr/bin/time reports
+# for the program, ended half a second after the map, once it has painted. The two programs take
+# turns, and the order swaps every round, so that a busy machine weighs on both alike.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+runs=${1:-7}
+install_missing_packages "${required_packages[@]}" xvfb xdotool time
+if [ -z "${BUILD_DIR:-}" ]; then
+    build_project >/dev/null
+fi
+build=${BUILD_DIR:-$repo_root/build}
+
+timer=$build/bench/startup/startup-map-timer
+declare -A programs=(
+    [tallomat]=$build/tallomat
+    [bare]=$build/bench/startup/startup-bare-window
+)
+work=$(mktemp -d)
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
+until [ -s "$work/display" ]; do sleep 0.05; done
+export DISPLAY=:$(head -1 "$work/display") QT_QPA_PLATFORM=xcb
+
+# Runs one program once; appends its milliseconds to the map and its peak KiB to the work files.
+measure() {
+    local name=$1 ms window
+    coproc TIMER { exec "$timer" /usr/bin/time -f %M -o "$work/rss" "${programs[$name]}"; }
+    read -r ms window <&"${TIMER[0]}"
+    sleep 0.5
+    kill "$(xdotool getwindowpid "$window")"
+    wait "$TIMER_PID" || true
+    echo "$ms" >>"$work/$name.ms"
+    tail -1 "$work/rss" >>"$work/$name.kib"
+}
+
+median() { sort -n "$1" | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
+
+measure tallomat && measure bare  # warms the caches of fonts and libraries; not counted
+rm -f "$work"/*.ms "$work"/*.kib
+for round in $(seq "$runs"); do
+    if ((round % 2)); then order=(tallomat bare); else order=(bare tallomat); fi
+    for name in "${order[@]}"; do measure "$name"; done
+done
+
+for name in tallomat bare; do
+    printf '%-9s start to window mapped %7.2f ms   peak memory %6d KiB   (median of %d)\n' \
+        "$name" "$(median "$work/$name.ms")" "$(median "$work/$name.kib")" "$runs"
+done
+awk -v t="$(median "$work/tallomat.ms")" -v b="$(median "$work/bare.ms")" \
+    -v tm="$(median "$work/tallomat.kib")" -v bm="$(median "$work/bare.kib")" \
+    'BEGIN {printf "ratio     time %.2f (goal 1.2)   peak memory %.2f (goal 1.1)\n", t / b, tm / bm}'
