@@ -3,9 +3,9 @@
 # 46 widgets, side by side in one run under Xvfb:
 #   scripts/bench-startup.sh [RUNS]      (default 7; medians are printed, and the ratios)
 # BUILD_DIR=folder measures the programs built there instead of building build/.
-# Time runs from the start of the program to the X server's report that its window is mapped
-# (bench/startup/map_timer.cpp); peak memory is the maximum resident set that /usr/bin/time reports
-# for the program, ended half a second after the map, once it has painted. The two programs take
+# Times run from the start of the program to the X server's reports that its window is mapped and
+# that the program first drew into it (bench/startup/map_timer.cpp); peak memory is the maximum
+# resident set that /usr/bin/time reports for the program, ended half a second after that frame. The two programs take
 # turns, and the order swaps every round, so that a busy machine weighs on both alike.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -30,31 +30,34 @@ trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
 until [ -s "$work/display" ]; do sleep 0.05; done
 export DISPLAY=:$(head -1 "$work/display") QT_QPA_PLATFORM=xcb
 
-# Runs one program once; appends its milliseconds to the map and its peak KiB to the work files.
+# Runs one program once; appends its two times and its peak KiB to the work files.
 measure() {
-    local name=$1 ms window
+    local name=$1 mapped drawn window
     coproc TIMER { exec "$timer" /usr/bin/time -f %M -o "$work/rss" "${programs[$name]}"; }
-    read -r ms window <&"${TIMER[0]}"
+    read -r mapped drawn window <&"${TIMER[0]}"
     sleep 0.5
     kill "$(xdotool getwindowpid "$window")"
     wait "$TIMER_PID" || true
-    echo "$ms" >>"$work/$name.ms"
+    echo "$mapped" >>"$work/$name.mapped"
+    echo "$drawn" >>"$work/$name.drawn"
     tail -1 "$work/rss" >>"$work/$name.kib"
 }
 
 median() { sort -n "$1" | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 
 measure tallomat && measure bare  # warms the caches of fonts and libraries; not counted
-rm -f "$work"/*.ms "$work"/*.kib
+rm -f "$work"/*.mapped "$work"/*.drawn "$work"/*.kib
 for round in $(seq "$runs"); do
     if ((round % 2)); then order=(tallomat bare); else order=(bare tallomat); fi
     for name in "${order[@]}"; do measure "$name"; done
 done
 
+echo "medians of $runs runs      mapped   first frame   peak memory"
 for name in tallomat bare; do
-    printf '%-9s start to window mapped %7.2f ms   peak memory %6d KiB   (median of %d)\n' \
-        "$name" "$(median "$work/$name.ms")" "$(median "$work/$name.kib")" "$runs"
+    printf '%-22s %7.2f ms  %9.2f ms  %8d KiB\n' "$name" "$(median "$work/$name.mapped")" \
+        "$(median "$work/$name.drawn")" "$(median "$work/$name.kib")"
 done
-awk -v t="$(median "$work/tallomat.ms")" -v b="$(median "$work/bare.ms")" \
-    -v tm="$(median "$work/tallomat.kib")" -v bm="$(median "$work/bare.kib")" \
-    'BEGIN {printf "ratio     time %.2f (goal 1.2)   peak memory %.2f (goal 1.1)\n", t / b, tm / bm}'
+ratio() { awk -v a="$(median "$work/tallomat.$1")" -v b="$(median "$work/bare.$1")" \
+    'BEGIN {printf "%.2f", a / b}'; }
+printf '%-22s %7s     %9s     %8s      (goals: mapped 1.2, peak memory 1.1)\n' \
+    "tallomat / bare" "$(ratio mapped)" "$(ratio drawn)" "$(ratio kib)"
