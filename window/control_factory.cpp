@@ -12,6 +12,30 @@
 namespace tallomat {
 namespace {
 
+// Families that the description stores, and the installed fonts that stand in for them:
+// Liberation has the metrics of the first three, DejaVu Sans the build of Verdana. The stand-in is
+// asked for by its own name: a family that is not installed would send Qt through fontconfig's
+// fallback search for each font, which costs milliseconds at start-up.
+struct FontSubstitute {
+    std::string_view family;
+    std::string_view substitute;
+};
+constexpr FontSubstitute kFontSubstitutes[] = {
+    {"MS Sans Serif", "Liberation Sans"},
+    {"Arial", "Liberation Sans"},
+    {"Times New Roman", "Liberation Serif"},
+    {"Verdana", "DejaVu Sans"},
+};
+
+std::string_view installedFamily(std::string_view family) {
+    for (const FontSubstitute& font : kFontSubstitutes) {
+        if (font.family == family) {
+            return font.substitute;
+        }
+    }
+    return family;
+}
+
 QWidget* createWidget(const ControlEntry& entry, QWidget* container) {
     const QString caption = toQString(entry.caption.value_or(""));
     switch (entry.kind) {
@@ -63,7 +87,7 @@ void applyColours(const ControlEntry& entry, QWidget& widget) {
 }  // namespace
 
 QFont toQFont(const FontSpec& font) {
-    QFont qfont(toQString(font.family));
+    QFont qfont(toQString(installedFamily(font.family)));
     qfont.setPointSizeF(font.points);
     qfont.setBold(font.bold);
     return qfont;

@@ -15,6 +15,7 @@ namespace tallomat {
 // policy.
 QWidget* createControl(const ControlEntry& entry, QWidget* container);
 
+// A stored font as Qt shows it: its installed stand-in, at the stored size and weight.
 QFont toQFont(const FontSpec& font);
 
 // A colour of the description on this desktop; system colours come from `palette`.
