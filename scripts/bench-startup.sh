@@ -5,8 +5,9 @@
 # BUILD_DIR=folder measures the programs built there instead of building build/.
 # Times run from the start of the program to the X server's reports that its window is mapped and
 # that the program first drew into it (bench/startup/map_timer.cpp); peak memory is the maximum
-# resident set that /usr/bin/time reports for the program, ended half a second after that frame. The two programs take
-# turns, and the order swaps every round, so that a busy machine weighs on both alike.
+# resident set that /usr/bin/time reports for the program, ended half a second after that frame.
+# The two programs take turns, and the order swaps every round, so that a busy machine weighs on
+# both alike.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
@@ -33,7 +34,9 @@ export DISPLAY=:$(head -1 "$work/display") QT_QPA_PLATFORM=xcb
 # Runs one program once; appends its two times and its peak KiB to the work files.
 measure() {
     local name=$1 mapped drawn window
-    coproc TIMER { exec "$timer" /usr/bin/time -f %M -o "$work/rss" "${programs[$name]}"; }
+    coproc TIMER {
+        exec "$timer" /usr/bin/time -f %M -o "$work/rss" "${programs[$name]}" 2>>"$work/log"
+    }
     read -r mapped drawn window <&"${TIMER[0]}"
     sleep 0.5
     kill "$(xdotool getwindowpid "$window")"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Soak run: random tokens from a fixed seed through the key-sequence driver, offscreen, in one
-# process, "Exit" last. It prints the time taken and how much the peak memory grew after the first
-# thousand tokens, and fails on a crash, on a token left unanswered, or on a growth of 1 MiB or more.
+# process, "Exit" last. It prints the time taken and how much the peak memory grew after the
+# first thousand tokens, and fails on a crash, on a token left unanswered, or on a growth of
+# 1 MiB or more.
 #   scripts/soak.sh [COUNT [SEED]]       (default 100000 tokens, seed 20261207)
 # BUILD_DIR=folder runs the programs built there instead of building build/.
 set -euo pipefail
@@ -30,9 +31,12 @@ answered=$(wc -l <"$work/lines")
 first=$(peak_after 1000)
 last=$(peak_after "$answered")
 growth=$((last - first))
-echo "soak: $answered of $count tokens answered in $((elapsed_ms / 1000)).$(printf %03d $((elapsed_ms % 1000))) s" \
-    "($((answered * 1000 / (elapsed_ms > 0 ? elapsed_ms : 1))) tokens a second), seed $seed, exit status $status"
-echo "peak memory: $first KiB after 1000 tokens, $last KiB after the last: growth $growth KiB (limit 1024)"
+seconds=$(awk -v ms="$elapsed_ms" 'BEGIN {printf "%.1f", ms / 1000}')
+rate=$((answered * 1000 / (elapsed_ms > 0 ? elapsed_ms : 1)))
+echo "soak: $answered of $count tokens answered in $seconds s ($rate tokens a second)," \
+    "seed $seed, exit status $status"
+echo "peak memory: $first KiB after 1000 tokens, $last KiB after the last:" \
+    "growth $growth KiB (limit 1024)"
 
 failed=0
 if ((status != 0 || answered != count)); then
