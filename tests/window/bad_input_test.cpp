@@ -1,6 +1,7 @@
 // Bad input through the real window: whatever a paste puts into the display, every key and every
 // typed character then does exactly what the engine does with that text (the engine over the fake
 // window is the model), the paste loses nothing, and "Exit" still ends the program.
+#include <algorithm>
 #include <bit>
 #include <optional>
 
