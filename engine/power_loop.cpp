@@ -45,30 +45,35 @@ bool RaiseByRepeatedMultiplication(double base, double limit, double& resultnum)
     // the infinity of an overflow. At the bound `resultnum` keeps its 1: no partial power is left.
     double product = resultnum;
     double previous = product;  // the product one pass before `product`, from pass 2 on
+    const std::uint64_t allowed = passes > static_cast<double>(kMaxPowerMultiplications)
+                                      ? kMaxPowerMultiplications
+                                      : static_cast<std::uint64_t>(passes);
     std::uint64_t pass = 0;
-    while (static_cast<double>(pass) < passes) {
-        if (pass == kMaxPowerMultiplications) {
-            Fail(FailureKind::TooManyPasses);
-        }
-        const ArithmeticStep step = Multiply(base, product);
+    bool settled = false;  // the product repeats or alternates: the remaining passes are known
+    while (!settled && pass < allowed) {
+        const double next = base * product;
         ++pass;
-        if (step.flags != 0) {
+        // Only a product that is not finite can have signalled: the full status check is made
+        // there alone, which keeps this loop to a few instructions a pass.
+        if (!(std::fabs(next) <= DBL_MAX)) {
+            const ArithmeticStep step = Multiply(base, product);
             resultnum = step.result;
             StatusCheck(step);
         }
-        if (sameBits(step.result, product)) {
-            break;  // a fixed point: every further pass leaves it as it is
-        }
-        if (pass >= 2 && sameBits(step.result, previous)) {
+        if (sameBits(next, product)) {
+            settled = true;  // a fixed point: every further pass leaves it as it is
+        } else if (pass >= 2 && sameBits(next, previous)) {
             // Alternating with period two: an odd number of passes left ends on the other value.
+            settled = true;
             const bool oddPassesLeft = std::fmod(passes, 2.0) != static_cast<double>(pass % 2);
-            if (!oddPassesLeft) {
-                product = step.result;
-            }
-            break;
+            product = oddPassesLeft ? product : next;
+        } else {
+            previous = product;
+            product = next;
         }
-        previous = product;
-        product = step.result;
+    }
+    if (!settled && static_cast<double>(pass) < passes) {
+        Fail(FailureKind::TooManyPasses);
     }
     resultnum = product;
     return passes > 0;
