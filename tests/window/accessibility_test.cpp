@@ -27,16 +27,10 @@ QAccessible::Role roleOf(ControlKind kind) {
 
 }  // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public WindowSuite {
     Q_OBJECT
 
   private slots:
-    void init() { fixture_.emplace(); }
-    void cleanup() {
-        const QStringList unexpected = fixture_->takeMessages();
-        fixture_.reset();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(u"message box: "_qs + unexpected.join(u'|')));
-    }
 
     // Keys whose caption a speech synthesizer would misread, the two fields and the frame are
     // spoken by name; digits and options by their caption.
@@ -170,8 +164,6 @@ class AccessibilityTest : public QObject {
         }
         return control;
     }
-
-    std::optional<WindowFixture> fixture_;
 };
 
 }  // namespace tallomat

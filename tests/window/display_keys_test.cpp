@@ -73,16 +73,10 @@ const Case kCases[] = {
 
 }  // namespace
 
-class DisplayKeysTest : public QObject {
+class DisplayKeysTest : public WindowSuite {
     Q_OBJECT
 
   private slots:
-    void init() { fixture_.emplace(); }
-    void cleanup() {
-        const QStringList unexpected = fixture_->takeMessages();
-        fixture_.reset();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(u"message box: "_qs + unexpected.join(u'|')));
-    }
 
     void keysTypedIntoTheDisplay_data() {
         QTest::addColumn<int>("index");
@@ -122,9 +116,6 @@ class DisplayKeysTest : public QObject {
         QCOMPARE(display->cursorPosition(), 0);
         QVERIFY(!display->hasSelectedText());
     }
-
-  private:
-    std::optional<WindowFixture> fixture_;
 };
 
 }  // namespace tallomat

@@ -10,16 +10,10 @@
 
 namespace tallomat {
 
-class WindowEventsTest : public QObject {
+class WindowEventsTest : public WindowSuite {
     Q_OBJECT
 
   private slots:
-    void init() { fixture_.emplace(); }
-    void cleanup() {
-        const QStringList unexpected = fixture_->takeMessages();
-        fixture_.reset();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(u"message box: "_qs + unexpected.join(u'|')));
-    }
 
     void startsLoadedWithTheDisplayFocused() {
         const FormState& state = fixture_->state();
@@ -183,9 +177,6 @@ class WindowEventsTest : public QObject {
         QVERIFY(programEnded);
         QVERIFY(!fixture_->window().isVisible());
     }
-
-  private:
-    std::optional<WindowFixture> fixture_;
 };
 
 }  // namespace tallomat

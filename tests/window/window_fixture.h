@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <memory>
+#include <optional>
 
 #include "application.h"
 #include "frmmain.h"
@@ -61,6 +62,23 @@ class WindowFixture {
 
     MessageBoxCloser messageBoxes_;
     std::unique_ptr<frmmain> window_;
+};
+
+// The base of the window suites: every test function gets a fresh window in `fixture_`, and a
+// message box that the test did not take with takeMessages() fails it.
+class WindowSuite : public QObject {
+    Q_OBJECT
+
+  protected slots:
+    void init() { fixture_.emplace(); }
+    void cleanup() {
+        const QStringList unexpected = fixture_->takeMessages();
+        fixture_.reset();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(u"message box: "_qs + unexpected.join(u'|')));
+    }
+
+  protected:
+    std::optional<WindowFixture> fixture_;
 };
 
 }  // namespace tallomat

@@ -32,16 +32,10 @@ const char* qtClassOf(ControlKind kind) {
 
 }  // namespace
 
-class WindowLayoutTest : public QObject {
+class WindowLayoutTest : public WindowSuite {
     Q_OBJECT
 
   private slots:
-    void init() { fixture_.emplace(); }
-    void cleanup() {
-        const QStringList unexpected = fixture_->takeMessages();
-        fixture_.reset();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(u"message box: "_qs + unexpected.join(u'|')));
-    }
 
     void windowHasCaptionSizeAndVersion() {
         frmmain& window = fixture_->window();
@@ -207,9 +201,6 @@ class WindowLayoutTest : public QObject {
         }
         QCOMPARE(visited, expected);
     }
-
-  private:
-    std::optional<WindowFixture> fixture_;
 };
 
 }  // namespace tallomat
