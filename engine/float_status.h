@@ -38,7 +38,7 @@ inline unsigned invalidOrInfinite(double a, double b, double result, unsigned in
 
 }  // namespace detail
 
-// Inline: the power loop and the factorial run these in their inner loops.
+// Inline: they are a few instructions each, and the factorial runs them in its loop.
 inline ArithmeticStep Add(double a, double b) {
     const double result = a + b;
     return {result, detail::invalidOrInfinite(a, b, result, kOverflow)};
