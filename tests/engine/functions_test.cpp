@@ -16,20 +16,7 @@ namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-// Every row ends with a function key. A success writes the display once and leaves the focus
-// alone; a failure writes nothing and asks for the focus once. Either way `startnew` is True.
-struct FunctionCase {
-    const char* keys;
-    const char* display;  // "\s" for a space
-    double firstnum;
-    bool fails;
-};
-
-void PrintTo(const FunctionCase& row, std::ostream* out) {
-    *out << row.keys;
-}
-
-const FunctionCase kFunctions[] = {
+const FinishedValueCase kFunctions[] = {
     // x^2 and x^3: ordinary 64-bit products; a result beyond the float range is an infinity.
     {"Command9 cmdsquare", "81", 9, false},
     {"display=-1.5 cmdsquare", "2.25", -1.5, false},
@@ -99,23 +86,13 @@ const FunctionCase kFunctions[] = {
     {"Command7 cmdadd display=1.2.3 cmdsquare", "1.2.3", 7, true},
 };
 
-class Function : public ::testing::TestWithParam<FunctionCase> {};
+class Function : public ::testing::TestWithParam<FinishedValueCase> {};
 
 TEST_P(Function, ShowsItsValueOrKeepsTheDisplay) {
-    const FunctionCase& row = GetParam();
-    KeyPlayer player;
-    const std::vector<std::string> writes = WritesOfLastKey(player, row.keys);
-    const std::string display = WithSpaces(row.display);
-    EXPECT_EQ(player.window.display, display);
-    EXPECT_EQ(writes, row.fails ? std::vector<std::string>{} : std::vector<std::string>{display});
-    EXPECT_EQ(player.state().firstnum, row.firstnum);
-    EXPECT_EQ(player.state().startnew, kTrue);
-    EXPECT_EQ(player.window.focusRequests, row.fails ? 1 : 0);
-    EXPECT_TRUE(player.window.messages.empty());
+    ExpectFinishedValue(GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, Function, ::testing::ValuesIn(kFunctions),
-                         [](const auto& tested) { return CaseName(tested.param.keys); });
+INSTANTIATE_TEST_SUITE_P(Keys, Function, ::testing::ValuesIn(kFunctions), NameByKeys());
 
 // Each function with a trap on each display that holds no number: it fails in its reading, so
 // `firstnum` keeps the pending operand 7 and the display its text.
@@ -186,8 +163,7 @@ TEST_P(Factorial, LeavesProductAndDisplay) {
     EXPECT_EQ(player.window.focusRequests, row.fails ? 1 : 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, Factorial, ::testing::ValuesIn(kFactorials),
-                         [](const auto& tested) { return CaseName(tested.param.keys); });
+INSTANTIATE_TEST_SUITE_P(Keys, Factorial, ::testing::ValuesIn(kFactorials), NameByKeys());
 
 // The factorial counts its passes in storage of its own: a stored number survives it, whether the
 // loop ends or overflows, and so does the indicator.
@@ -204,15 +180,6 @@ TEST(Factorial, LeavesTheMemoryRegisterAlone) {
 
 // A function between an operator key and "=" replaces the pending first operand by its argument;
 // pi does not.
-struct PendingCase {
-    const char* keys;  // ends with "=": the function's result, then the sum or product
-    const char* functionShows;
-    const char* equalsShows;
-};
-
-void PrintTo(const PendingCase& row, std::ostream* out) {
-    *out << row.keys;
-}
 
 const PendingCase kPending[] = {
     {"Command2 cmdadd Command9 cmdsquare cmdequal", "81", "90"},
@@ -225,17 +192,10 @@ const PendingCase kPending[] = {
 class FunctionBeforeEquals : public ::testing::TestWithParam<PendingCase> {};
 
 TEST_P(FunctionBeforeEquals, UsesTheArgumentAsFirstOperand) {
-    const PendingCase& row = GetParam();
-    KeyPlayer player;
-    player.play(row.keys);
-    const std::vector<std::string>& writes = player.window.displayWrites;
-    ASSERT_GE(writes.size(), 2U);
-    EXPECT_EQ(writes[writes.size() - 2], row.functionShows);
-    EXPECT_EQ(writes.back(), row.equalsShows);
+    ExpectBeforeEquals(GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, FunctionBeforeEquals, ::testing::ValuesIn(kPending),
-                         [](const auto& tested) { return CaseName(tested.param.keys); });
+INSTANTIATE_TEST_SUITE_P(Keys, FunctionBeforeEquals, ::testing::ValuesIn(kPending), NameByKeys());
 
 // After any function key, even one that failed, the next digit or point starts a new entry.
 TEST(FunctionThenDigit, StartsANewEntry) {

@@ -70,8 +70,7 @@ TEST_P(Memory, LeavesRegisterIndicatorAndDisplay) {
     EXPECT_TRUE(player.window.messages.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, Memory, ::testing::ValuesIn(kMemory),
-                         [](const auto& tested) { return CaseName(tested.param.keys); });
+INSTANTIATE_TEST_SUITE_P(Keys, Memory, ::testing::ValuesIn(kMemory), NameByKeys());
 
 // The memory keys leave a pending operation alone: "=" still adds to 7 what the display holds.
 TEST(Memory, LeavesThePendingOperation) {

@@ -16,21 +16,7 @@ namespace {
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr const char* kRefusal = "Invalid\\sinput\\sfor\\sfunction\\s";
 
-// Every row ends with a trigonometric key. A result, the tangent's refusal included, is written
-// once without a focus request; a failure writes nothing and asks for the focus once. Either way
-// `startnew` is True.
-struct TrigCase {
-    const char* keys;
-    const char* display;  // "\s" for a space
-    double firstnum;
-    bool fails;
-};
-
-void PrintTo(const TrigCase& row, std::ostream* out) {
-    *out << row.keys;
-}
-
-const TrigCase kTrigonometry[] = {
+const FinishedValueCase kTrigonometry[] = {
     // Degrees: the converted angle and the result are cut to 15 digits, then rounded to 8
     // decimals (sine) or 9 (cosine, tangent), so the special angles come out exact.
     {"Command3 Command10 cmdsin", "0.5", 0.523598775598298, false},
@@ -91,34 +77,15 @@ const TrigCase kTrigonometry[] = {
     {"optionrad display=90 cmdtan optiondegree display=90 cmdtan", kRefusal, 90, false},
 };
 
-class Trigonometry : public ::testing::TestWithParam<TrigCase> {};
+class Trigonometry : public ::testing::TestWithParam<FinishedValueCase> {};
 
 TEST_P(Trigonometry, ShowsItsValueOrKeepsTheDisplay) {
-    const TrigCase& row = GetParam();
-    KeyPlayer player;
-    const std::vector<std::string> writes = WritesOfLastKey(player, row.keys);
-    const std::string display = WithSpaces(row.display);
-    EXPECT_EQ(player.window.display, display);
-    EXPECT_EQ(writes, row.fails ? std::vector<std::string>{} : std::vector<std::string>{display});
-    EXPECT_EQ(player.state().firstnum, row.firstnum);
-    EXPECT_EQ(player.state().startnew, kTrue);
-    EXPECT_EQ(player.window.focusRequests, row.fails ? 1 : 0);
+    ExpectFinishedValue(GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, Trigonometry, ::testing::ValuesIn(kTrigonometry),
-                         [](const auto& tested) { return CaseName(tested.param.keys); });
+INSTANTIATE_TEST_SUITE_P(Keys, Trigonometry, ::testing::ValuesIn(kTrigonometry), NameByKeys());
 
 // What a trigonometric key leaves in `firstnum` becomes the first operand of a pending "=".
-struct PendingCase {
-    const char* keys;  // ends with "=": the function's result, then the sum
-    const char* functionShows;
-    const char* equalsShows;
-};
-
-void PrintTo(const PendingCase& row, std::ostream* out) {
-    *out << row.keys;
-}
-
 const PendingCase kPending[] = {
     {"Command2 cmdadd Command3 Command10 cmdsin cmdequal", "0.5", "1.0235987755983"},
     {"optionrad Command2 cmdadd display=0.5 cmdsin cmdequal", "0.479425538604203",
@@ -129,17 +96,11 @@ const PendingCase kPending[] = {
 class TrigonometryBeforeEquals : public ::testing::TestWithParam<PendingCase> {};
 
 TEST_P(TrigonometryBeforeEquals, UsesTheAngleAsFirstOperand) {
-    const PendingCase& row = GetParam();
-    KeyPlayer player;
-    player.play(row.keys);
-    const std::vector<std::string>& writes = player.window.displayWrites;
-    ASSERT_GE(writes.size(), 2U);
-    EXPECT_EQ(writes[writes.size() - 2], WithSpaces(row.functionShows));
-    EXPECT_EQ(writes.back(), row.equalsShows);
+    ExpectBeforeEquals(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, TrigonometryBeforeEquals, ::testing::ValuesIn(kPending),
-                         [](const auto& tested) { return CaseName(tested.param.keys); });
+                         NameByKeys());
 
 // The refusal is a finished value like any result: the next digit replaces it.
 TEST(TangentRefusal, IsReplacedByTheNextDigit) {
