@@ -1,7 +1,6 @@
 #include "key_driver.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
 #include <algorithm>
@@ -12,6 +11,7 @@
 #include "json_line.h"
 #include "qt_text.h"
 #include "startup.h"
+#include "text_field.h"
 
 namespace tallomat {
 namespace {
@@ -105,7 +105,7 @@ std::string KeyDriver::report(std::string_view token, const QStringList& message
     const FormState& state = window_.engine().state();
     const QWidget* focus = QApplication::focusWidget();
     const auto text = [&](const char* name) {
-        return toUtf8(window_.findChild<QLineEdit*>(QString::fromLatin1(name))->text());
+        return toUtf8(window_.findChild<TextField*>(QString::fromLatin1(name))->text());
     };
     const auto selected = [&](const char* name) {
         return window_.findChild<QRadioButton*>(QString::fromLatin1(name))->isChecked();

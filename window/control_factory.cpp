@@ -1,12 +1,12 @@
 #include "control_factory.h"
 
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "qt_text.h"
+#include "text_field.h"
 #include "twips.h"
 
 namespace tallomat {
@@ -44,7 +44,7 @@ QWidget* createWidget(const ControlEntry& entry, QWidget* container) {
         case ControlKind::Option:
             return new QRadioButton(caption, container);
         case ControlKind::TextBox:
-            return new QLineEdit(container);
+            return new TextField(container);
         case ControlKind::Frame:
             return new QGroupBox(container);
     }

@@ -2,18 +2,17 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QScreen>
 #include <algorithm>
-#include <limits>
 #include <map>
 #include <vector>
 
 #include "control_factory.h"
 #include "form_description.h"
 #include "qt_text.h"
+#include "text_field.h"
 #include "twips.h"
 #include "typed_character.h"
 #include "window_icon.h"
@@ -45,12 +44,9 @@ frmmain::frmmain() : engine_(*this) {
     createControls();
     wireClicks();
     setTabOrder();
+    // Typed characters arrive as key events (the fields take no input method), and each one passes
+    // the key filter before the display sees it.
     txtinsert_->installEventFilter(this);
-    // The display has no length limit: a long paste is kept whole, not cut at Qt's default of
-    // 32767 characters.
-    txtinsert_->setMaxLength(std::numeric_limits<int>::max());
-    // Typed characters arrive as key events only, so that each one passes the key filter.
-    txtinsert_->setAttribute(Qt::WA_InputMethodEnabled, false);
 
     run(*findRoute(window.name, RouteEvent::Load), 0);
 }
@@ -65,8 +61,8 @@ void frmmain::createControls() {
                 static_cast<QAbstractButton*>(widget);
         }
     }
-    txtinsert_ = findChild<QLineEdit*>(QStringLiteral("txtinsert"));
-    txtstorevalue_ = findChild<QLineEdit*>(QStringLiteral("txtstorevalue"));
+    txtinsert_ = findChild<TextField*>(QStringLiteral("txtinsert"));
+    txtstorevalue_ = findChild<TextField*>(QStringLiteral("txtstorevalue"));
     optiondegree_ = findChild<QRadioButton*>(QStringLiteral("optiondegree"));
     pointKey_ = findChild<QAbstractButton*>(QStringLiteral("Cmdpoint"));
 }

@@ -10,10 +10,11 @@
 
 class QAbstractButton;
 class QKeyEvent;
-class QLineEdit;
 class QRadioButton;
 
 namespace tallomat {
+
+class TextField;
 
 // The main window. It is built from its description, owns the calculation engine (and with it the
 // FormState) for its whole life, routes each control event to its procedure, and gives the engine
@@ -52,8 +53,8 @@ class frmmain final : public QWidget, public WindowServices {
     void runKeyPress(std::int16_t& code);
 
     Engine engine_;
-    QLineEdit* txtinsert_ = nullptr;
-    QLineEdit* txtstorevalue_ = nullptr;
+    TextField* txtinsert_ = nullptr;
+    TextField* txtstorevalue_ = nullptr;
     QRadioButton* optiondegree_ = nullptr;
     QAbstractButton* pointKey_ = nullptr;
     std::array<QAbstractButton*, 10> digitKeysByGroupIndex_{};

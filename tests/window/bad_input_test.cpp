@@ -143,7 +143,7 @@ class BadInputTest : public QObject {
         const std::string display = toUtf8(fixture_->display());
         QVERIFY2(display == model.window.display,
                  describeDifference(display, model.window.display).constData());
-        QCOMPARE(fixture_->control<QLineEdit>(u"txtstorevalue"_qs)->text(),
+        QCOMPARE(fixture_->control<TextField>(u"txtstorevalue"_qs)->text(),
                  toQString(model.window.indicator));
         QStringList expectedMessages;
         for (const std::string& message : model.window.messages) {

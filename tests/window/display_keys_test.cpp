@@ -108,7 +108,7 @@ class DisplayKeysTest : public WindowSuite {
 
     // A display write puts the insertion point at the end; a recovery's focus selects nothing.
     void recoveryLeavesTheInsertionPoint() {
-        auto* display = fixture_->control<QLineEdit>(u"txtinsert"_qs);
+        auto* display = fixture_->control<TextField>(u"txtinsert"_qs);
         fixture_->window().setDisplayText("1.2.3");
         QCOMPARE(display->cursorPosition(), 5);
         fixture_->press(kHome.key);

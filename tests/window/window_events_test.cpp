@@ -18,7 +18,7 @@ class WindowEventsTest : public WindowSuite {
     void startsLoadedWithTheDisplayFocused() {
         const FormState& state = fixture_->state();
         QCOMPARE(fixture_->display(), QString());
-        QCOMPARE(fixture_->control<QLineEdit>(u"txtstorevalue"_qs)->text(), QString());
+        QCOMPARE(fixture_->control<TextField>(u"txtstorevalue"_qs)->text(), QString());
         QVERIFY(fixture_->control<QRadioButton>(u"optiondegree"_qs)->isChecked());
         QVERIFY(!fixture_->control<QRadioButton>(u"optionrad"_qs)->isChecked());
         QCOMPARE(fixture_->focusName(), u"txtinsert"_qs);
@@ -80,7 +80,7 @@ class WindowEventsTest : public WindowSuite {
         QFETCH(QString, display);
         fixture_->click(keys);
         QCOMPARE(fixture_->display(), display);
-        QCOMPARE(fixture_->control<QLineEdit>(u"txtinsert"_qs)->cursorPosition(), display.size());
+        QCOMPARE(fixture_->control<TextField>(u"txtinsert"_qs)->cursorPosition(), display.size());
     }
 
     void optionsSelectOneAnotherAndTakeTheFocus() {

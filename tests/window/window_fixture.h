@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QTest>
 #include <memory>
 #include <optional>
@@ -10,6 +9,7 @@
 #include "frmmain.h"
 #include "message_box_closer.h"
 #include "startup.h"
+#include "text_field.h"
 
 namespace tallomat {
 
@@ -43,7 +43,7 @@ class WindowFixture {
         QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), key, text, modifiers);
     }
 
-    QString display() { return control<QLineEdit>(QStringLiteral("txtinsert"))->text(); }
+    QString display() { return control<TextField>(QStringLiteral("txtinsert"))->text(); }
 
     QString focusName() const {
         const QWidget* focus = QApplication::focusWidget();

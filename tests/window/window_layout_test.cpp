@@ -21,7 +21,7 @@ const char* qtClassOf(ControlKind kind) {
         case ControlKind::Key:
             return "QPushButton";
         case ControlKind::TextBox:
-            return "QLineEdit";
+            return "tallomat::TextField";
         case ControlKind::Option:
             return "QRadioButton";
         case ControlKind::Frame:

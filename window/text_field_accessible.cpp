@@ -1,0 +1,131 @@
+#include "text_field_accessible.h"
+
+#include <QAccessibleWidget>
+#include <algorithm>
+#include <limits>
+
+#include "text_field.h"
+
+namespace tallomat {
+namespace {
+
+// The field's text, insertion point and selection, and its edits, for assistive technology.
+// Offsets are the field's own: UTF-16 units.
+class TextFieldAccessible final : public QAccessibleWidget,
+                                  public QAccessibleTextInterface,
+                                  public QAccessibleEditableTextInterface {
+  public:
+    explicit TextFieldAccessible(TextField* field)
+        : QAccessibleWidget(field, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        switch (type) {
+            case QAccessible::TextInterface:
+                return static_cast<QAccessibleTextInterface*>(this);
+            case QAccessible::EditableTextInterface:
+                return static_cast<QAccessibleEditableTextInterface*>(this);
+            default:
+                return QAccessibleWidget::interface_cast(type);
+        }
+    }
+
+    QString text(QAccessible::Text type) const override {
+        return type == QAccessible::Value ? field()->text() : QAccessibleWidget::text(type);
+    }
+
+    void setText(QAccessible::Text type, const QString& text) override {
+        if (type != QAccessible::Value) {
+            QAccessibleWidget::setText(type, text);
+            return;
+        }
+        field()->selectAll();
+        field()->insert(text);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.editable = true;
+        state.selectableText = true;
+        return state;
+    }
+
+    // Selection: a field has at most one.
+    void selection(int selectionIndex, int* startOffset, int* endOffset) const override {
+        const bool selected = selectionIndex == 0 && field()->hasSelectedText();
+        *startOffset = selected ? offset(field()->selectionStart()) : 0;
+        *endOffset = selected ? offset(field()->selectionEnd()) : 0;
+    }
+    int selectionCount() const override { return field()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int startOffset, int endOffset) override {
+        setSelection(0, startOffset, endOffset);
+    }
+    void removeSelection(int selectionIndex) override {
+        if (selectionIndex == 0) {
+            field()->setCursorPosition(field()->cursorPosition());
+        }
+    }
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override {
+        if (selectionIndex == 0) {
+            field()->setSelection(startOffset, endOffset);
+        }
+    }
+
+    int cursorPosition() const override { return offset(field()->cursorPosition()); }
+    void setCursorPosition(int position) override { field()->setCursorPosition(position); }
+
+    QString text(int startOffset, int endOffset) const override {
+        const QString& text = field()->text();
+        const qsizetype start = std::clamp<qsizetype>(startOffset, 0, text.size());
+        const qsizetype end = std::clamp<qsizetype>(endOffset, start, text.size());
+        return text.sliced(start, end - start);
+    }
+    int characterCount() const override { return offset(field()->text().size()); }
+
+    QRect characterRect(int offset) const override {
+        const QRect rect = field()->characterRect(offset);
+        return rect.isEmpty() ? rect : QRect(field()->mapToGlobal(rect.topLeft()), rect.size());
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        return offset(field()->positionAt(field()->mapFromGlobal(point)));
+    }
+    void scrollToSubstring(int startIndex, int endIndex) override {
+        field()->setCursorPosition(endIndex);
+        field()->setCursorPosition(startIndex);
+    }
+    QString attributes(int offset, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = offset;
+        return {};
+    }
+
+    // Edits, each undoable as the user's own.
+    void deleteText(int startOffset, int endOffset) override {
+        replaceText(startOffset, endOffset, {});
+    }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+    void replaceText(int startOffset, int endOffset, const QString& text) override {
+        field()->setSelection(startOffset, endOffset);
+        field()->insert(text);
+    }
+
+  private:
+    TextField* field() const { return static_cast<TextField*>(widget()); }
+
+    // Assistive technology counts in int; a text beyond that range is counted to its limit.
+    static int offset(qsizetype position) {
+        return static_cast<int>(std::min<qsizetype>(position, std::numeric_limits<int>::max()));
+    }
+};
+
+QAccessibleInterface* createInterface(const QString&, QObject* object) {
+    auto* field = qobject_cast<TextField*>(object);
+    return field != nullptr ? new TextFieldAccessible(field) : nullptr;
+}
+
+}  // namespace
+
+void installTextFieldAccessibility() {
+    static const bool installed = (QAccessible::installFactory(createInterface), true);
+    Q_UNUSED(installed);
+}
+
+}  // namespace tallomat
