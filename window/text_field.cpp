@@ -208,8 +208,9 @@ void TextField::redo() {
 }
 
 void TextField::copyToClipboard(QClipboard::Mode mode) const {
-    if (hasSelectedText()) {
-        QGuiApplication::clipboard()->setText(selectedText(), mode);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (hasSelectedText() && (mode == QClipboard::Clipboard || clipboard->supportsSelection())) {
+        clipboard->setText(selectedText(), mode);
     }
 }
 

@@ -1,0 +1,256 @@
+// The text field of the display and the indicator on its own: editing keys, undo, the mouse, drops,
+// assistive technology, and a text far longer than the view.
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QTest>
+#include <optional>
+#include <vector>
+
+#include "text_field.h"
+
+namespace tallomat {
+namespace {
+
+struct Key {
+    Qt::Key key;
+    QString text = {};
+    Qt::KeyboardModifiers modifiers = {};
+};
+
+Key typed(char16_t character) {
+    return {Qt::Key_unknown, QString(QChar(character))};
+}
+
+const Key kLeft{Qt::Key_Left};
+const Key kRight{Qt::Key_Right};
+const Key kHome{Qt::Key_Home};
+const Key kEnd{Qt::Key_End};
+const Key kShiftLeft{Qt::Key_Left, {}, Qt::ShiftModifier};
+const Key kShiftRight{Qt::Key_Right, {}, Qt::ShiftModifier};
+const Key kShiftHome{Qt::Key_Home, {}, Qt::ShiftModifier};
+const Key kWordLeft{Qt::Key_Left, {}, Qt::ControlModifier};
+const Key kWordRight{Qt::Key_Right, {}, Qt::ControlModifier};
+const Key kBackspace{Qt::Key_Backspace, QString::fromUtf16(u"\b")};
+const Key kDelete{Qt::Key_Delete, QString::fromUtf16(u"\x7f")};
+const Key kWordBackspace{Qt::Key_Backspace, QString::fromUtf16(u"\b"), Qt::ControlModifier};
+const Key kWordDelete{Qt::Key_Delete, QString::fromUtf16(u"\x7f"), Qt::ControlModifier};
+const Key kSelectAll{Qt::Key_A, QString::fromUtf16(u"\x01"), Qt::ControlModifier};
+const Key kCut{Qt::Key_X, QString::fromUtf16(u"\x18"), Qt::ControlModifier};
+const Key kPaste{Qt::Key_V, QString::fromUtf16(u"\x16"), Qt::ControlModifier};
+const Key kUndo{Qt::Key_Z, QString::fromUtf16(u"\x1a"), Qt::ControlModifier};
+const Key kRedo{Qt::Key_Z, QString::fromUtf16(u"\x1a"), Qt::ControlModifier | Qt::ShiftModifier};
+const Key kKillLine{Qt::Key_K, QString::fromUtf16(u"\x0b"), Qt::ControlModifier};
+const Key kEnter{Qt::Key_Return, QString::fromUtf16(u"\r")};
+
+struct EditCase {
+    const char* name;
+    const char16_t* text;  // set before the keys, insertion point at its end
+    std::vector<Key> keys;
+    const char16_t* expected;
+    qsizetype cursor;
+    qsizetype anchor;  // the selection's other end; the cursor when nothing is selected
+};
+
+const std::vector<EditCase>& editCases() {
+    static const std::vector<EditCase> cases = {
+        {"typing inserts at the insertion point", u"12", {kHome, typed(u'5')}, u"512", 1, 1},
+        {"Left ends a selection at its start", u"123", {kSelectAll, kLeft}, u"123", 0, 0},
+        {"Right ends a selection at its end", u"123", {kHome, kShiftRight, kRight}, u"123", 1, 1},
+        {"Shift+Home selects to the start", u"123", {kLeft, kShiftHome}, u"123", 0, 2},
+        {"Shift+Left extends the selection", u"123", {kShiftLeft, kShiftLeft}, u"123", 1, 3},
+        {"Ctrl+Left goes to the start of the word", u"12 345", {kWordLeft}, u"12 345", 3, 3},
+        {"Ctrl+Right goes to the next word", u"12 345", {kHome, kWordRight}, u"12 345", 3, 3},
+        {"Ctrl+Backspace deletes the word before", u"12 345", {kWordBackspace}, u"12 ", 3, 3},
+        {"Ctrl+Delete deletes the word after", u"12 345", {kHome, kWordDelete}, u"345", 0, 0},
+        {"Backspace removes a selection",
+         u"12345",
+         {kShiftLeft, kShiftLeft, kBackspace},
+         u"123",
+         3,
+         3},
+        {"Backspace removes a character beyond 16 bits whole",
+         u"1\U0001F600",
+         {kBackspace},
+         u"1",
+         1,
+         1},
+        {"Left steps over a character beyond 16 bits",
+         u"1\U0001F6002",
+         {kLeft, kLeft},
+         u"1\U0001F6002",
+         1,
+         1},
+        {"Delete removes a character beyond 16 bits whole",
+         u"1\U0001F6002",
+         {kHome, kRight, kDelete},
+         u"12",
+         1,
+         1},
+        {"Backspace at the start does nothing", u"12", {kHome, kBackspace}, u"12", 0, 0},
+        {"Delete at the end does nothing", u"12", {kDelete}, u"12", 2, 2},
+        {"cut and paste move the text",
+         u"12345",
+         {kHome, kShiftRight, kCut, kEnd, kPaste},
+         u"23451",
+         5,
+         5},
+        {"typing replaces the selection", u"12345", {kSelectAll, typed(u'7')}, u"7", 1, 1},
+        {"a new text cannot be undone", u"12", {kUndo}, u"12", 2, 2},
+        {"typing is undone in one step", u"12", {typed(u'3'), typed(u'4'), kUndo}, u"12", 2, 2},
+        {"moving starts a new undo step",
+         u"12",
+         {typed(u'3'), kHome, typed(u'4'), kUndo},
+         u"123",
+         0,
+         0},
+        {"undo restores the selection",
+         u"12345",
+         {kShiftLeft, kShiftLeft, kBackspace, kUndo},
+         u"12345",
+         3,
+         5},
+        {"undo and redo walk the history",
+         u"12",
+         {typed(u'3'), kHome, kDelete, kUndo, kUndo, kRedo},
+         u"123",
+         3,
+         3},
+        {"an edit after undo drops the redo",
+         u"12",
+         {typed(u'3'), kUndo, typed(u'4'), kRedo},
+         u"124",
+         3,
+         3},
+        {"a control character is not inserted", u"12", {kKillLine, kEnter}, u"12", 2, 2},
+    };
+    return cases;
+}
+
+}  // namespace
+
+class TextFieldTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        field_.emplace();
+        field_->setFont(QFont(u"Liberation Sans"_qs, 12));
+        field_->resize(313, 27);
+        field_->show();
+        field_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&*field_));
+        field_->setFocus();
+    }
+    void cleanup() { field_.reset(); }
+
+    void keysEditTheText_data() {
+        QTest::addColumn<int>("index");
+        for (int index = 0; const EditCase& row : editCases()) {
+            QTest::newRow(row.name) << index++;
+        }
+    }
+    void keysEditTheText() {
+        QFETCH(int, index);
+        const EditCase& row = editCases()[static_cast<std::size_t>(index)];
+        field_->setText(QString::fromUtf16(row.text));
+        for (const Key& key : row.keys) {
+            QTest::sendKeyEvent(QTest::Click, &*field_, key.key, key.text, key.modifiers);
+        }
+        QCOMPARE(field_->text(), QString::fromUtf16(row.expected));
+        QCOMPARE(field_->cursorPosition(), row.cursor);
+        const qsizetype anchor = field_->selectionStart() == row.cursor ? field_->selectionEnd()
+                                                                        : field_->selectionStart();
+        QCOMPARE(anchor, row.anchor);
+    }
+
+    // A text far longer than the view: the insertion point stays in view wherever it goes, and
+    // the text is kept whole through selecting, replacing and undoing.
+    void longTextKeepsTheInsertionPointInView() {
+        const QString digits(1 << 20, u'9');
+        field_->setText(digits);
+        QVERIFY(inView(field_->characterRect(digits.size())));
+        QVERIFY(field_->characterRect(0).isEmpty());
+
+        press(kHome);
+        QVERIFY(inView(field_->characterRect(0)));
+        QVERIFY(field_->characterRect(digits.size()).isEmpty());
+
+        press(kEnd);
+        press(kBackspace);
+        QVERIFY(inView(field_->characterRect(digits.size() - 1)));
+
+        press(kSelectAll);
+        press(typed(u'5'));
+        QCOMPARE(field_->text(), u"5"_qs);
+        QVERIFY(inView(field_->characterRect(0)));
+        press(kUndo);
+        QCOMPARE(field_->text().size(), digits.size() - 1);
+    }
+
+    // Clicks place the insertion point at the nearest character, a drag selects, and a double
+    // click selects the word under the pointer.
+    void mouseSelects() {
+        field_->setText(u"12 345"_qs);
+        const int y = field_->height() / 2;
+        QTest::mouseClick(&*field_, Qt::LeftButton, {}, QPoint(1, y));
+        QCOMPARE(field_->cursorPosition(), 0);
+        QTest::mouseClick(&*field_, Qt::LeftButton, {}, QPoint(field_->width() - 5, y));
+        QCOMPARE(field_->cursorPosition(), 6);
+
+        const QPoint beforeThree = field_->characterRect(3).center();
+        QTest::mousePress(&*field_, Qt::LeftButton, {}, beforeThree);
+        QTest::mouseMove(&*field_, QPoint(field_->width() - 5, y));
+        QTest::mouseRelease(&*field_, Qt::LeftButton, {}, QPoint(field_->width() - 5, y));
+        QCOMPARE(field_->selectedText(), u"345"_qs);
+
+        QTest::mouseDClick(&*field_, Qt::LeftButton, {}, field_->characterRect(1).center());
+        QCOMPARE(field_->selectedText(), u"12"_qs);
+    }
+
+    void dropInsertsAtThePointer() {
+        field_->setText(u"1234"_qs);
+        QMimeData data;
+        data.setText(u"56"_qs);
+        const QPoint point = field_->characterRect(2).center();
+        QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&*field_, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(point, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&*field_, &drop);
+        QCOMPARE(field_->text(), u"125634"_qs);
+    }
+
+    // Assistive technology edits the text as the user does: each edit can be undone.
+    void assistiveTechnologyEdits() {
+        field_->setText(u"1234"_qs);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&*field_);
+        QVERIFY(accessible != nullptr);
+        QAccessibleEditableTextInterface* editable = accessible->editableTextInterface();
+        QVERIFY(editable != nullptr);
+        editable->insertText(0, u"9"_qs);
+        editable->deleteText(2, 4);
+        editable->replaceText(0, 1, u"77"_qs);
+        QCOMPARE(field_->text(), u"7714"_qs);
+        QCOMPARE(accessible->textInterface()->characterCount(), 4);
+        field_->undo();
+        QCOMPARE(field_->text(), u"914"_qs);
+    }
+
+  private:
+    void press(const Key& key) {
+        QTest::sendKeyEvent(QTest::Click, &*field_, key.key, key.text, key.modifiers);
+    }
+
+    bool inView(const QRect& rect) const {
+        return !rect.isEmpty() && field_->rect().contains(rect);
+    }
+
+    std::optional<TextField> field_;
+};
+
+}  // namespace tallomat
+
+QTEST_MAIN(tallomat::TextFieldTest)
+#include "text_field_test.moc"
