@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QMenu>
 #include <QMimeData>
 #include <QTest>
 #include <optional>
@@ -220,6 +221,29 @@ class TextFieldTest : public QObject {
         QDropEvent drop(point, Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(&*field_, &drop);
         QCOMPARE(field_->text(), u"125634"_qs);
+    }
+
+    // The context menu offers the editing commands that apply, and runs them.
+    void contextMenuEdits() {
+        QApplication::clipboard()->clear();
+        field_->setText(u"1234"_qs);
+        field_->setSelection(0, 2);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                field_->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(&*field_, &event);
+        auto* menu = field_->findChild<QMenu*>();
+        QVERIFY(menu != nullptr);
+        QStringList enabled;
+        for (const QAction* action : menu->actions()) {
+            if (action->isEnabled() && !action->isSeparator()) {
+                enabled.append(action->text().section(u'\t', 0, 0));
+            }
+        }
+        QCOMPARE(enabled, (QStringList{u"Cu&t"_qs, u"&Copy"_qs, u"Delete"_qs, u"Select All"_qs}));
+        menu->actions().at(3)->trigger();  // Cut
+        QCOMPARE(field_->text(), u"34"_qs);
+        QCOMPARE(QApplication::clipboard()->text(), u"12"_qs);
+        menu->close();
     }
 
     // Assistive technology edits the text as the user does: each edit can be undone.
