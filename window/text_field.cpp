@@ -364,10 +364,21 @@ void TextField::mousePressEvent(QMouseEvent* event) {
     }
 }
 
+// Dragging beyond either edge of the text selects one more character out of view, so that the
+// text scrolls under the pointer.
 void TextField::mouseMoveEvent(QMouseEvent* event) {
-    if (selectingWithMouse_ && (event->buttons() & Qt::LeftButton)) {
-        moveCursor(positionAt(event->position().toPoint()), true);
+    if (!selectingWithMouse_ || !(event->buttons() & Qt::LeftButton)) {
+        return;
     }
+    const QPoint point = event->position().toPoint();
+    const QRect area = textArea();
+    qsizetype position = positionAt(point);
+    if (point.x() < area.left() && position == firstVisible_) {
+        position = nextBoundary(position, Boundary::Character, false);
+    } else if (point.x() > area.right()) {
+        position = nextBoundary(position, Boundary::Character, true);
+    }
+    moveCursor(position, true);
 }
 
 void TextField::mouseReleaseEvent(QMouseEvent* event) {
@@ -562,17 +573,7 @@ qsizetype TextField::positionAt(QPoint point) const {
     const QRect area = textArea();
     const TextRun run(text_, firstVisible_, characterStart(text_, firstVisible_ + kViewRun),
                       font());
-    const qreal x = point.x() - area.left();
-    // Beyond either edge the position is the first one out of view, so that dragging a
-    // selection there scrolls the text.
-    if (x < 0 && firstVisible_ > 0) {
-        return nextBoundary(firstVisible_, Boundary::Character, false);
-    }
-    const qsizetype position = run.position(x);
-    if (point.x() > area.right() && position < text_.size()) {
-        return nextBoundary(position, Boundary::Character, true);
-    }
-    return position;
+    return run.position(point.x() - area.left());
 }
 
 QSize TextField::sizeHint() const {
