@@ -48,7 +48,6 @@ struct TextRun {
         QTextOption option;
         option.setWrapMode(QTextOption::NoWrap);
         layout.setTextOption(option);
-        layout.setCacheEnabled(true);
         layout.beginLayout();
         line = layout.createLine();
         layout.endLayout();
