@@ -85,6 +85,11 @@ TextRun runAround(const QString& text, qsizetype position, const QFont& font) {
                    characterStart(text, position + kViewRun), font);
 }
 
+// The text that a view starting at `first` can show.
+TextRun runFrom(const QString& text, qsizetype first, const QFont& font) {
+    return TextRun(text, first, characterStart(text, first + kViewRun), font);
+}
+
 QString withShortcut(const QString& label, QKeySequence::StandardKey key) {
     const QString shortcut = QKeySequence(key).toString(QKeySequence::NativeText);
     return shortcut.isEmpty() ? label : label + u'\t' + shortcut;
@@ -570,8 +575,7 @@ QRect TextField::characterRect(qsizetype position) const {
 
 qsizetype TextField::positionAt(QPoint point) const {
     const QRect area = textArea();
-    const TextRun run(text_, firstVisible_, characterStart(text_, firstVisible_ + kViewRun),
-                      font());
+    const TextRun run = runFrom(text_, firstVisible_, font());
     return run.position(point.x() - area.left());
 }
 
@@ -592,8 +596,7 @@ void TextField::paintEvent(QPaintEvent*) {
 
     const QRect area = textArea();
     painter.setClipRect(area);
-    const TextRun run(text_, firstVisible_, characterStart(text_, firstVisible_ + kViewRun),
-                      font());
+    const TextRun run = runFrom(text_, firstVisible_, font());
     QList<QTextLayout::FormatRange> selections;
     if (hasSelectedText() && selectionEnd() > run.from && selectionStart() < run.to) {
         const qsizetype start = std::max(selectionStart(), run.from);

@@ -157,7 +157,7 @@ class TextFieldTest : public QObject {
         const EditCase& row = editCases()[static_cast<std::size_t>(index)];
         field_->setText(QString::fromUtf16(row.text));
         for (const Key& key : row.keys) {
-            QTest::sendKeyEvent(QTest::Click, &*field_, key.key, key.text, key.modifiers);
+            press(key);
         }
         QCOMPARE(field_->text(), QString::fromUtf16(row.expected));
         QCOMPARE(field_->cursorPosition(), row.cursor);
