@@ -12,7 +12,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 runs=${1:-7}
-install_missing_packages "${required_packages[@]}" xvfb xdotool time
+install_missing_packages "${test_packages[@]}" xvfb xdotool time
 if [ -z "${BUILD_DIR:-}" ]; then
     build_project >/dev/null
 fi

@@ -3,16 +3,25 @@
 
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# What building, running and testing need on a fresh Debian 12 machine.
-required_packages=(
-    cmake ninja-build g++ pkg-config           # the build
-    qt6-base-dev                               # the window (Qt 6 Widgets, Qt Test)
+# What building and running the program need on a fresh Debian 12 machine.
+program_packages=(
+    cmake ninja-build g++                # the build
+    qt6-base-dev                         # the window (Qt 6 Widgets)
+    qt6-wayland                          # runs natively on a Wayland session, as on X11
+    fonts-liberation fonts-dejavu-core   # metric substitutes for the keys' fonts
+)
+
+# What the test command needs besides.
+test_packages=(
+    "${program_packages[@]}"
     qt6-svg-dev                                # renders the larger icons from their SVG
-    desktop-file-utils appstream dpkg-dev      # validate the desktop files; build the .deb
+    desktop-file-utils appstream               # validate the desktop files
+    dpkg-dev file lintian                      # build the .deb (file: its computed dependencies)
     libgtest-dev libgmock-dev libbenchmark-dev # engine tests and benchmarks
-    fonts-liberation fonts-dejavu-core         # metric substitutes for the keys' fonts
+    pkg-config                                 # finds xcb for the start-up benchmark
+    weston                                     # a headless Wayland compositor for the window test
     locales                                    # the comma-decimal locale of the number-text test
-    clang-14 libclang-rt-14-dev                # the engine fuzzer (libFuzzer)
+    clang-14 libclang-rt-14-dev                # the fuzzers (libFuzzer)
 )
 
 # Installs those of the given packages that are missing; runs no apt-get when none is.
@@ -36,8 +45,21 @@ install_missing_packages() {
         "${missing[@]}"
 }
 
-# Configures (once) and builds the release build in build/.
+# Configures build/ for the release build with everything (tests, benchmarks, desktop files)
+# and builds it all.
 build_project() {
-    cmake -S "$repo_root" -B "$repo_root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake -S "$repo_root" -B "$repo_root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DBUILD_TESTING=ON -DTALLOMAT_BENCHMARKS=ON -DTALLOMAT_DESKTOP=ON >/dev/null
     cmake --build "$repo_root/build"
+}
+
+# Builds the program alone in build/. A build/ that the test command configured is kept as it is;
+# a new one is configured without tests, benchmarks and desktop files, which the program does not
+# need.
+build_program() {
+    if [ ! -f "$repo_root/build/CMakeCache.txt" ]; then
+        cmake -S "$repo_root" -B "$repo_root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+            -DBUILD_TESTING=OFF -DTALLOMAT_BENCHMARKS=OFF -DTALLOMAT_DESKTOP=OFF >/dev/null
+    fi
+    cmake --build "$repo_root/build" --target tallomat
 }

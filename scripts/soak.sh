@@ -10,7 +10,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 count=${1:-100000}
 seed=${2:-20261207}
-install_missing_packages "${required_packages[@]}"
+install_missing_packages "${test_packages[@]}"
 if [ -z "${BUILD_DIR:-}" ]; then
     build_project >/dev/null
 fi
