@@ -1,5 +1,6 @@
 #include "decimal.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -90,14 +91,14 @@ Decimal ToDecimal(double x) {
     std::from_chars(exponentStart, text.data() + text.size(), exponent);
 
     const int scale = kSignificantDigits - 1 - exponent;
-    if (scale > kMaxDecimalScale) {
-        // Fewer than fifteen digits fit in 28 decimals: round the exact value there instead.
-        written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                std::chars_format::fixed, kMaxDecimalScale);
-        return makeDecimal(negative, parseDigits(std::string_view(buffer.data(), written.ptr)),
-                           kMaxDecimalScale);
-    }
     const Wide digits = parseDigits(text.substr(0, exponentAt));
+    if (scale > kMaxDecimalScale) {
+        // Fewer than fifteen digits fit in 28 decimals: the fifteen-digit value is rounded there,
+        // halves to even, so that a tie is one of the fifteen digits and not of the exact value.
+        // Beyond fifteen dropped digits every value is below half of the last place.
+        const int dropped = std::min(scale - kMaxDecimalScale, kSignificantDigits + 1);
+        return makeDecimal(negative, divideRounded(digits, powerOfTen(dropped)), kMaxDecimalScale);
+    }
     if (scale >= 0) {
         return makeDecimal(negative, digits, scale);
     }

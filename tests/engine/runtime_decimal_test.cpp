@@ -45,11 +45,14 @@ TEST(ToDecimal, KeepsFifteenDigitsAndAtMost28Decimals) {
         // Rounded on the exact binary value, not on its shortest text "1.000000000000005".
         {1.000000000000005, "1.00000000000001"},
         {2.000000000000005, "2"},
-        // Below 1E-14 fewer than fifteen digits fit in 28 decimals.
+        // Below 1E-14 fewer than fifteen digits fit in 28 decimals: the fifteen-digit value is
+        // rounded to 28, so its ties go to even whichever side of them the exact value lies.
         {1.2345678901234567e-20, "0.0000000000000000000123456789"},
         {9.999999999999995e-15, "0.00000000000001"},
         {1e-28, "0.0000000000000000000000000001"},
-        {2.5e-28, "0.0000000000000000000000000003"},
+        {2.5e-28, "0.0000000000000000000000000002"},
+        {1.5e-28, "0.0000000000000000000000000002"},
+        {1.768018532270254e-15, "0.0000000000000017680185322702"},
         {4e-29, "0"},
         {5e-29, "0"},
         {-1e-30, "0"},

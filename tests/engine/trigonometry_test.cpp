@@ -91,6 +91,8 @@ const PendingCase kPending[] = {
     {"optionrad Command2 cmdadd display=0.5 cmdsin cmdequal", "0.479425538604203",
      "0.979425538604203"},
     {"Command2 cmdadd Command9 Command10 cmdtan cmdequal", kRefusal, "90"},
+    // The angle in radians, 1.76801853227025E-15 in fifteen digits, rounded to 28 decimals.
+    {"Command1 cmdadd display=0.0000000000001013 cmdsin cmdequal", "0", "1.7680185322702E-15"},
 };
 
 class TrigonometryBeforeEquals : public ::testing::TestWithParam<PendingCase> {};
