@@ -44,21 +44,22 @@ class Engine {
     // The window's load (form.cpp).
     void Form_Load();
 
-    // Number entry and editing (entry.cpp). A digit key receives its group index.
-    void Command1_Click(std::int16_t index);
-    void Command2_Click(std::int16_t index);
-    void Command3_Click(std::int16_t index);
-    void Command4_Click(std::int16_t index);
-    void Command5_Click(std::int16_t index);
-    void Command6_Click(std::int16_t index);
-    void Command7_Click(std::int16_t index);
-    void Command8_Click(std::int16_t index);
-    void Command9_Click(std::int16_t index);
-    void Command10_Click(std::int16_t index);
-    void Cmdpoint_Click();
-    void cmdback_Click();
-    void Command11_Click();
-    void cmdc_Click();
+    // Number entry and editing (entry.cpp). A digit key receives its group index, which is not
+    // its digit: "1" has 0, ..., "9" has 8, "0" has 9.
+    void Command1_Click(std::int16_t index);   // "1"
+    void Command2_Click(std::int16_t index);   // "2"
+    void Command3_Click(std::int16_t index);   // "3"
+    void Command4_Click(std::int16_t index);   // "4"
+    void Command5_Click(std::int16_t index);   // "5"
+    void Command6_Click(std::int16_t index);   // "6"
+    void Command7_Click(std::int16_t index);   // "7"
+    void Command8_Click(std::int16_t index);   // "8"
+    void Command9_Click(std::int16_t index);   // "9"
+    void Command10_Click(std::int16_t index);  // "0"
+    void Cmdpoint_Click();                     // "."
+    void cmdback_Click();                      // "Backspace": cuts the display's last character
+    void Command11_Click();                    // "+/-": the sign change
+    void cmdc_Click();                         // "C": Cancel, the display becomes one space
     // The display's key filter: may replace the character code; 0 on return discards it.
     void txtinsert_KeyPress(std::int16_t& keyAscii);
 
@@ -67,9 +68,9 @@ class Engine {
     void cmdsub_Click();
     void cmdmul_Click();
     void cmddiv_Click();
-    void cmdmod_Click();
-    void cmdpower_Click();
-    void cmdround_Click();
+    void cmdmod_Click();    // "%": remainder of the whole-number division
+    void cmdpower_Click();  // "x^n"
+    void cmdround_Click();  // "Round": the first number to as many decimals as the second says
     void cmdequal_Click();
 
     // Single-operand functions (functions.cpp).
@@ -77,10 +78,10 @@ class Engine {
     void cmdcube_Click();
     void cmdsqrt_Click();
     void cmdcuberoot_Click();
-    void cmddivide_Click();
-    void cmdfactorial_Click();
-    void cmdint_Click();
-    void cmdexp_Click();
+    void cmddivide_Click();     // "1/x": the reciprocal, not the division
+    void cmdfactorial_Click();  // "x !"
+    void cmdint_Click();        // "Int": the greatest whole number not above the argument
+    void cmdexp_Click();        // "Exp": e to the power of the argument
     void cmdln_Click();
     void cmdlog_Click();
     void cmdpi_Click();
@@ -91,10 +92,10 @@ class Engine {
     void cmdtan_Click();
 
     // The memory register (memory.cpp).
-    void mstore_Click();
-    void mrecall_Click();
-    void mplus_Click();
-    void mclear_Click();
+    void mstore_Click();   // "MS"
+    void mrecall_Click();  // "MR"
+    void mplus_Click();    // "M+"
+    void mclear_Click();   // "MC"
 
   private:
     // Runs `steps` under an error trap: a failure abandons the remaining steps, keeps every store
@@ -122,7 +123,9 @@ class Engine {
     // The shared steps of the seven operator keys.
     void storeOperator(std::string_view code);
 
-    // Degree-mode and radian-mode trigonometry share these steps; F is the function.
+    // Degree-mode and radian-mode trigonometry share these steps: `function` is sine, cosine or
+    // tangent, `decimals` the rounding of a degree-mode result, and `refusesPoles` the tangent's
+    // refusal of odd multiples of 90 degrees.
     using MathFunction = double (*)(double);
     void trigonometric(MathFunction function, int decimals, bool refusesPoles);
 
