@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QString>
+#include <QToolTip>
+
+#include "classic_palette.h"
 
 namespace tallomat {
 
@@ -13,6 +16,9 @@ void prepareApplication() {
     // Fusion paints a key's face from its palette, so the keys keep their grey face, raised and
     // pressed states on every desktop.
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // The window paints with its own palette; menus and tooltips follow it, not the desktop.
+    QApplication::setPalette(classicPalette());
+    QToolTip::setPalette(classicPalette());
 }
 
 }  // namespace tallomat

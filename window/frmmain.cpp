@@ -9,6 +9,7 @@
 #include <map>
 #include <vector>
 
+#include "classic_palette.h"
 #include "control_factory.h"
 #include "form_description.h"
 #include "qt_text.h"
@@ -35,8 +36,8 @@ frmmain::frmmain() : engine_(*this) {
     setFont(toQFont(kDefaultFont));
     // The window's fore colour is left out: nothing is drawn with it, and Qt would hand it down
     // to the option captions.
-    QPalette windowPalette = palette();
-    windowPalette.setColor(QPalette::Window, toQColor(window.backColour, windowPalette));
+    QPalette windowPalette = classicPalette();
+    windowPalette.setColor(QPalette::Window, toQColor(window.backColour));
     setPalette(windowPalette);
     resize(twipsToSize(window.clientWidth, window.clientHeight));
     move(screen()->availableGeometry().center() - rect().center());
@@ -188,6 +189,7 @@ void frmmain::focusDisplay() {
 
 void frmmain::showMessage(std::string_view text) {
     QMessageBox box(QMessageBox::NoIcon, windowTitle(), toQString(text), QMessageBox::Ok, this);
+    box.setPalette(classicPalette());  // a window of its own does not take this window's palette
     box.exec();
 }
 
