@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "classic_palette.h"
 #include "qt_text.h"
 #include "text_field.h"
 #include "twips.h"
@@ -57,6 +58,15 @@ Qt::FocusPolicy focusPolicy(ControlKind kind) {
     return kind == ControlKind::Frame ? Qt::NoFocus : Qt::StrongFocus;
 }
 
+// Qt has no caption-bar colours. The text of an active caption bar (9) and the text of selected
+// items (14) are both light text on the highlight, which Qt names HighlightedText.
+QPalette::ColorRole systemColourRole(int index) {
+    if (index != 9 && index != 14) {
+        qFatal("the window description uses system colour %d, which has no palette role", index);
+    }
+    return QPalette::HighlightedText;
+}
+
 // The palette role that a control's back or fore colour paints.
 QPalette::ColorRole backRole(const ControlEntry& entry) {
     return entry.graphicalFace ? QPalette::Button : QPalette::Window;
@@ -72,14 +82,14 @@ void applyColours(const ControlEntry& entry, QWidget& widget) {
     }
     QPalette palette = widget.palette();
     if (entry.backColour) {
-        palette.setColor(backRole(entry), toQColor(*entry.backColour, palette));
+        palette.setColor(backRole(entry), toQColor(*entry.backColour));
         // The frame fills its rectangle. A key paints its face from the palette, and an option
         // stays see-through on the white frame: "Degree" overlaps the top of "Radian", whose
         // caption would otherwise be cut.
         widget.setAutoFillBackground(entry.kind == ControlKind::Frame);
     }
     if (entry.foreColour) {
-        palette.setColor(foreRole(entry.kind), toQColor(*entry.foreColour, palette));
+        palette.setColor(foreRole(entry.kind), toQColor(*entry.foreColour));
     }
     widget.setPalette(palette);
 }
@@ -93,13 +103,11 @@ QFont toQFont(const FontSpec& font) {
     return qfont;
 }
 
-QColor toQColor(const Colour& colour, const QPalette& palette) {
+QColor toQColor(const Colour& colour) {
     if (colour.source == Colour::Source::Rgb) {
         return {colour.red, colour.green, colour.blue};
     }
-    // Qt has no caption-bar colours. The text of an active caption bar (9) and the text of selected
-    // items (14) are both light text on the desktop's highlight, which Qt names HighlightedText.
-    return palette.color(QPalette::Active, QPalette::HighlightedText);
+    return classicPalette().color(QPalette::Active, systemColourRole(colour.systemIndex));
 }
 
 QWidget* createControl(const ControlEntry& entry, QWidget* container) {

@@ -5,7 +5,6 @@
 
 #include "form_description.h"
 
-class QPalette;
 class QWidget;
 
 namespace tallomat {
@@ -18,7 +17,7 @@ QWidget* createControl(const ControlEntry& entry, QWidget* container);
 // A stored font as Qt shows it: its installed stand-in, at the stored size and weight.
 QFont toQFont(const FontSpec& font);
 
-// A colour of the description on this desktop; system colours come from `palette`.
-QColor toQColor(const Colour& colour, const QPalette& palette);
+// A colour of the description; system colours come from the classic palette.
+QColor toQColor(const Colour& colour);
 
 }  // namespace tallomat

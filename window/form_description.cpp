@@ -20,27 +20,42 @@ constexpr FontSpec kTimesBold{"Times New Roman", 8.25, true};
 constexpr FontSpec kVerdanaBold{"Verdana", 9.75, true};
 constexpr FontSpec kVerdanaBold9{"Verdana", 9, true};
 
-// One row builder per kind, so that each row below reads like the layout table.
+// One row builder per kind, so that each row below reads like the layout table. A field that a
+// builder leaves out is none, or false for `graphicalFace`.
 constexpr ControlEntry frame(std::string_view name, int left, int top, int width, int height,
                              std::int16_t tab, std::string_view accessibleName) {
-    return {name,          ControlKind::Frame,
-            "frmmain",     none,
-            none,          left,
-            top,           width,
-            height,        tab,
-            none,          kWhite,
-            none,          true,
-            none,          false,
-            accessibleName};
+    return {.name = name,
+            .kind = ControlKind::Frame,
+            .container = "frmmain",
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .tabIndex = tab,
+            .backColour = kWhite,
+            .enabled = true,
+            .accessibleName = accessibleName};
 }
 
 constexpr ControlEntry key(std::string_view name, std::string_view caption, int left, int top,
                            int width, int height, std::int16_t tab, std::optional<FontSpec> font,
                            std::optional<std::string_view> tooltip,
                            std::string_view accessibleName) {
-    return {
-        name, ControlKind::Key, kFrame, caption, none,    left, top,           width, height, tab,
-        font, kKeyFace,         none,   true,    tooltip, true, accessibleName};
+    return {.name = name,
+            .kind = ControlKind::Key,
+            .container = kFrame,
+            .caption = caption,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .tabIndex = tab,
+            .font = font,
+            .backColour = kKeyFace,
+            .enabled = true,
+            .tooltip = tooltip,
+            .graphicalFace = true,
+            .accessibleName = accessibleName};
 }
 
 // A digit key is spoken by its caption.
@@ -55,30 +70,37 @@ constexpr ControlEntry digit(std::string_view name, std::string_view caption,
 // An option is spoken by its caption.
 constexpr ControlEntry option(std::string_view name, std::string_view caption, int left, int top,
                               int width, int height, std::int16_t tab, std::string_view tooltip) {
-    return {name,    ControlKind::Option,
-            kFrame,  caption,
-            none,    left,
-            top,     width,
-            height,  tab,
-            none,    kWhite,
-            none,    true,
-            tooltip, false,
-            caption};
+    return {.name = name,
+            .kind = ControlKind::Option,
+            .container = kFrame,
+            .caption = caption,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .tabIndex = tab,
+            .backColour = kWhite,
+            .enabled = true,
+            .tooltip = tooltip,
+            .accessibleName = caption};
 }
 
 constexpr ControlEntry textBox(std::string_view name, int left, int top, int width, int height,
                                std::int16_t tab, std::optional<Colour> foreColour, bool enabled,
                                std::optional<std::string_view> tooltip,
                                std::string_view accessibleName) {
-    return {name,          ControlKind::TextBox,
-            kFrame,        none,
-            none,          left,
-            top,           width,
-            height,        tab,
-            none,          none,
-            foreColour,    enabled,
-            tooltip,       false,
-            accessibleName};
+    return {.name = name,
+            .kind = ControlKind::TextBox,
+            .container = kFrame,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .tabIndex = tab,
+            .foreColour = foreColour,
+            .enabled = enabled,
+            .tooltip = tooltip,
+            .accessibleName = accessibleName};
 }
 
 // clang-format off
@@ -140,8 +162,6 @@ constexpr FormDescription kMainForm{
         .clientWidth = 5175,
         .clientHeight = 4185,
         .backColour = Colour::system(9),
-        .foreColour = Colour::system(14),
-        .linkTopic = "Form1",
     },
     kControls,
 };

@@ -12,7 +12,8 @@ namespace tallomat {
 
 enum class ControlKind { Key, TextBox, Option, Frame };
 
-// An RGB colour, or a numbered entry of the desktop's colour scheme.
+// An RGB colour, or a numbered entry of the colour scheme, which the window takes from its classic
+// palette rather than from the desktop's.
 struct Colour {
     enum class Source { Rgb, System };
     Source source;
@@ -35,30 +36,30 @@ struct FontSpec {
 struct ControlEntry {
     std::string_view name;
     ControlKind kind;
-    std::string_view container;               // "frameControls", or "frmmain" for the frame itself
-    std::optional<std::string_view> caption;  // keys and options only
-    std::optional<std::int16_t> groupIndex;   // digit keys only: their index in their key group
-    int left, top, width, height;             // twips, from the container's top-left corner
+    std::string_view container;  // "frameControls", or "frmmain" for the frame itself
+    std::optional<std::string_view> caption = std::nullopt;  // keys and options only
+    std::optional<std::int16_t> groupIndex = std::nullopt;   // digit keys: index in their group
+    int left, top, width, height;  // twips, from the container's top-left corner
     std::int16_t tabIndex;
-    std::optional<FontSpec> font;      // none: the window's default font, regular
-    std::optional<Colour> backColour;  // none: the toolkit's default
-    std::optional<Colour> foreColour;
+    std::optional<FontSpec> font = std::nullopt;      // none: the window's default font, regular
+    std::optional<Colour> backColour = std::nullopt;  // none: the toolkit's default
+    std::optional<Colour> foreColour = std::nullopt;
     bool enabled;
-    std::optional<std::string_view> tooltip;
-    bool graphicalFace;  // the key face is painted in the back colour
+    std::optional<std::string_view> tooltip = std::nullopt;
+    bool graphicalFace = false;  // the key face is painted in the back colour
     // What a screen reader speaks for the control: the caption of a digit or an option, a spoken
     // name for the other keys ("Square root" for "sqrt"), the role of a field or the frame. The
     // tooltip, when there is one, is read after it as the description.
     std::string_view accessibleName;
 };
 
+// The window's fore colour (system colour 14) and its link topic ("Form1") are not kept: nothing
+// is drawn with the one, and the window takes part in no link conversation with other programs.
 struct WindowEntry {
     std::string_view name;
     std::string_view caption;
     int clientWidth, clientHeight;  // twips
-    Colour backColour;
-    Colour foreColour;  // nothing is drawn with it
-    std::string_view linkTopic;
+    Colour backColour;              // shows only in the margin around the frame
 };
 
 struct FormDescription {
