@@ -40,7 +40,7 @@ frmmain::frmmain() : engine_(*this) {
     windowPalette.setColor(QPalette::Window, toQColor(window.backColour));
     setPalette(windowPalette);
     resize(twipsToSize(window.clientWidth, window.clientHeight));
-    move(screen()->availableGeometry().center() - rect().center());
+    centreOnScreen();
 
     createControls();
     wireClicks();
@@ -50,6 +50,22 @@ frmmain::frmmain() : engine_(*this) {
     txtinsert_->installEventFilter(this);
 
     run(*findRoute(window.name, RouteEvent::Load), 0);
+}
+
+// Centres the whole window, frame included. The frame that a window manager adds is known only
+// once the window is mapped, so the window centres itself again when it first learns of it.
+void frmmain::centreOnScreen() {
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen()->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+bool frmmain::event(QEvent* event) {
+    if (!frameCentred_ && event->type() == QEvent::Move && frameGeometry().size() != size()) {
+        frameCentred_ = true;
+        centreOnScreen();
+    }
+    return QWidget::event(event);
 }
 
 void frmmain::createControls() {

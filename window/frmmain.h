@@ -42,9 +42,11 @@ class frmmain final : public QWidget, public WindowServices {
     void showMessage(std::string_view text) override;
 
   protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void centreOnScreen();
     void createControls();
     void wireClicks();
     void setTabOrder();
@@ -53,6 +55,7 @@ class frmmain final : public QWidget, public WindowServices {
     void runKeyPress(std::int16_t& code);
 
     Engine engine_;
+    bool frameCentred_ = false;  // the window manager's frame is known and the window centred
     TextField* txtinsert_ = nullptr;
     TextField* txtstorevalue_ = nullptr;
     QRadioButton* optiondegree_ = nullptr;
