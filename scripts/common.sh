@@ -15,6 +15,7 @@ program_packages=(
 test_packages=(
     "${program_packages[@]}"
     qt6-svg-dev                                # renders the larger icons from their SVG
+    qt6-base-private-dev                       # tells the test driver whether windows activate
     desktop-file-utils appstream               # validate the desktop files
     dpkg-dev file lintian                      # build the .deb (file: its computed dependencies)
     libgtest-dev libgmock-dev libbenchmark-dev # engine tests and benchmarks

@@ -89,7 +89,7 @@ void KeyDriver::click(std::string_view control) {
 }
 
 void KeyDriver::press(std::string_view key) {
-    QWidget* target = QApplication::focusWidget();
+    QWidget* target = window_.focusWidget();
     if (target == nullptr) {
         target = &window_;
     }
@@ -103,7 +103,9 @@ void KeyDriver::press(std::string_view key) {
 
 std::string KeyDriver::report(std::string_view token, const QStringList& messages) const {
     const FormState& state = window_.engine().state();
-    const QWidget* focus = QApplication::focusWidget();
+    // The window's own focus: on Wayland the compositor may never activate the window, and then
+    // the application has no focus widget while the window still keeps its focused control.
+    const QWidget* focus = window_.focusWidget();
     const auto text = [&](const char* name) {
         return toUtf8(window_.findChild<TextField*>(QString::fromLatin1(name))->text());
     };

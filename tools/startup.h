@@ -11,8 +11,8 @@ void preferOffscreenPlatform();
 // Shows the window as at program start and waits until it is active with the display focused.
 void showAsAtStart(frmmain& window);
 
-// Activates the window and waits until it is (a platform without window activation, such as
-// Xvfb with no window manager, makes this wait five seconds and warn).
+// Activates the window and waits until it is; on a platform without window activation (Wayland),
+// waits until it is shown instead.
 void activate(frmmain& window);
 
 }  // namespace tallomat

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# under_weston.sh COMMAND...: runs COMMAND as the client of a headless Weston of its own, with its
+# own runtime folder and socket, so that Qt draws on Wayland (QT_QPA_PLATFORM=wayland); the
+# compositor is stopped by its process id when COMMAND ends, and COMMAND's status is returned.
+set -euo pipefail
+runtime=$(mktemp -d)  # private to this user, as a Wayland runtime folder must be
+socket=tallomat-weston
+weston_pid=
+stop() {
+    if [ -n "$weston_pid" ]; then
+        kill "$weston_pid" 2>/dev/null || true
+        wait "$weston_pid" 2>/dev/null || true
+    fi
+    rm -rf "$runtime"
+}
+trap stop EXIT
+
+XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --socket="$socket" --idle-time=0 \
+    >"$runtime/weston.log" 2>&1 &
+weston_pid=$!
+for _ in $(seq 200); do
+    [ -S "$runtime/$socket" ] && break
+    sleep 0.05
+done
+if [ ! -S "$runtime/$socket" ]; then
+    echo "under_weston.sh: Weston did not start:" >&2
+    cat "$runtime/weston.log" >&2
+    exit 1
+fi
+XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland "$@"
