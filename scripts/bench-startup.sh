@@ -4,8 +4,9 @@
 #   scripts/bench-startup.sh [RUNS]      (default 7; medians are printed, and the ratios)
 # BUILD_DIR=folder measures the programs built there instead of building build/.
 # Times run from the start of the program to the X server's reports that its window is mapped and
-# that the program first drew into it (bench/startup/map_timer.cpp); peak memory is the maximum
-# resident set that /usr/bin/time reports for the program, ended half a second after that frame.
+# that the program first drew a frame with content into it (bench/startup/map_timer.cpp); peak
+# memory is the maximum resident set that /usr/bin/time reports for the program, ended half a
+# second after that frame.
 # The two programs take turns, and the order swaps every round, so that a busy machine weighs on
 # both alike.
 set -euo pipefail
