@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Key latency of Simple Tallomat beside the bare Qt window of the start-up benchmark, side by side
+# in one run under Xvfb:
+#   scripts/bench-keys.sh [CLICKS]      (default 1000 clicks on each; median and 99th percentile)
+# BUILD_DIR=folder measures the programs built there instead of building build/.
+# Each click is a real click through the X server's XTEST extension, timed from the click to the
+# display's next repaint, seen through the DAMAGE extension (bench/latency/key_latency_timer.cpp).
+# The clicks alternate "C" and "7", so that the display changes on every click: " " after C, " 7"
+# after 7 (the bare window's keys write their caption, "C" and "7", into its field).
+# Each program is started 5 times and clicked a fifth of the clicks each time; the two take turns,
+# and the order swaps every round, so that a busy machine weighs on both alike.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+clicks=${1:-1000}
+rounds=5
+install_missing_packages "${required_packages[@]}" xvfb
+if [ -z "${BUILD_DIR:-}" ]; then
+    build_project >/dev/null
+fi
+build=${BUILD_DIR:-$repo_root/build}
+
+timer=$build/bench/latency/key-latency-timer
+declare -A programs=(
+    [tallomat]=$build/tallomat
+    [bare]=$build/bench/startup/startup-bare-window
+)
+work=$(mktemp -d)
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
+until [ -s "$work/display" ]; do sleep 0.05; done
+export DISPLAY=:$(head -1 "$work/display") QT_QPA_PLATFORM=xcb
+
+# Clicks one program the given number of times; appends the latencies to its work file.
+measure() {
+    "$timer" "$2" txtinsert cmdc Command7 -- "${programs[$1]}" >>"$work/$1.ms" 2>>"$work/log"
+}
+
+# The value at the given percentile of the file's figures (nearest rank).
+percentile() {
+    sort -n "$1" | awk -v p="$2" '{v[NR] = $1} END {r = NR * p / 100; print v[r == int(r) ? r : int(r) + 1]}'
+}
+
+measure tallomat 20 && measure bare 20  # warms the caches of fonts and libraries; not counted
+rm -f "$work"/*.ms
+for round in $(seq "$rounds"); do
+    if ((round % 2)); then order=(tallomat bare); else order=(bare tallomat); fi
+    share=$(((clicks * round / rounds) - (clicks * (round - 1) / rounds)))
+    for name in "${order[@]}"; do
+        if ((share > 0)); then measure "$name" "$share"; fi
+    done
+done
+
+echo "$clicks clicks, click to display repaint    median   99th percentile"
+for name in tallomat bare; do
+    printf '%-37s %6.2f ms  %9.2f ms\n' "$name" "$(percentile "$work/$name.ms" 50)" \
+        "$(percentile "$work/$name.ms" 99)"
+done
+ratio() { awk -v a="$(percentile "$work/tallomat.ms" "$1")" -v b="$(percentile "$work/bare.ms" "$1")" \
+    'BEGIN {printf "%.2f", a / b}'; }
+printf '%-37s %6s     %9s     (goals: 99th percentile within 16.7 ms, and 1.1)\n' \
+    "tallomat / bare" "$(ratio 50)" "$(ratio 99)"
