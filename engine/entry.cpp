@@ -3,14 +3,12 @@
 // that later converts the display.
 #include <string>
 
+#include "character_codes.h"
 #include "engine.h"
 #include "runtime_services.h"
 
 namespace tallomat {
 namespace {
-
-constexpr std::int16_t kEnterCode = 13;
-constexpr std::int16_t kBackspaceCode = 8;
 
 // The text without its last character. The display holds UTF-8, so a character may span several
 // bytes: its continuation bytes go with it.
@@ -136,12 +134,12 @@ void Engine::txtinsert_KeyPress(std::int16_t& keyAscii) {
             return;
         }
     }
-    if (keyAscii == kEnterCode) {
+    if (keyAscii == charcode::kEnter) {
         cmdequal_Click();
         return;  // Enter still reaches the field
     }
     const bool entersText =
-        keyAscii == kBackspaceCode || keyAscii == '.' || (keyAscii >= '0' && keyAscii <= '9');
+        keyAscii == charcode::kBackspace || keyAscii == '.' || (keyAscii >= '0' && keyAscii <= '9');
     if (!entersText) {
         keyAscii = 0;
     }

@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 
+#include "character_codes.h"
+
 namespace tallomat {
 namespace {
 
@@ -11,10 +13,6 @@ constexpr QKeySequence::StandardKey kFieldCommands[] = {
     QKeySequence::Copy,      QKeySequence::Cut,  QKeySequence::Paste,
     QKeySequence::SelectAll, QKeySequence::Undo, QKeySequence::Redo,
 };
-
-constexpr std::int16_t kEnterCode = 13;
-constexpr std::int16_t kBackspaceCode = 8;
-constexpr std::int16_t kEscapeCode = 27;
 
 }  // namespace
 
@@ -32,11 +30,11 @@ std::vector<std::int16_t> typedCharacterCodes(const QKeyEvent& event) {
             return {};
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return {kEnterCode};
+            return {charcode::kEnter};
         case Qt::Key_Backspace:
-            return {kBackspaceCode};
+            return {charcode::kBackspace};
         case Qt::Key_Escape:
-            return {kEscapeCode};
+            return {charcode::kEscape};
         default:
             break;
     }

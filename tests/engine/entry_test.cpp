@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "character_codes.h"
 #include "key_player.h"
 
 namespace tallomat::testing {
@@ -107,6 +108,7 @@ TEST(Cancel, KeepsTheRegistersOfThePendingOperation) {
 
 // Every row of the key filter: the code it returns, and what the display and registers show.
 struct FilterCase {
+    const char* name;
     std::int16_t code;
     std::int16_t returned;
     const char* display;  // after "5" entered by key
@@ -126,21 +128,40 @@ TEST_P(KeyFilter, RunsTheOperationAndReturnsTheCode) {
     EXPECT_EQ(player.state().operation, c.operation);
 }
 
+// clang-format off
 const FilterCase kFilterRows[] = {
-    {'+', 0, "\\s", "+"}, {'-', 0, "\\s", "-"}, {'/', 0, "\\s", "/"}, {'*', 0, "\\s", "*"},
-    {'%', 0, "\\s", "%"}, {13, 13, "5", ""},  // Enter evaluates and still reaches the field
-    {8, 8, "5", ""},      {'.', '.', "5", ""},  {'0', '0', "5", ""},  {'9', '9', "5", ""},
-    {'=', 0, "5", ""},    {'e', 0, "5", ""},    {'E', 0, "5", ""},    {'a', 0, "5", ""},
-    {' ', 0, "5", ""},    {',', 0, "5", ""},    {'^', 0, "5", ""},    {'(', 0, "5", ""},
-    {0, 0, "5", ""},      {27, 0, "5", ""},      // Escape
-    {10, 0, "5", ""},                            // line feed
-    {9, 0, "5", ""},                             // Tab
-    {127, 0, "5", ""},    {0x20AC, 0, "5", ""},  // a character beyond ASCII
-    {-1, 0, "5", ""},     {-32768, 0, "5", ""},
+    {"Plus",       '+',                  0,                    "\\s", "+"},
+    {"Minus",      '-',                  0,                    "\\s", "-"},
+    {"Slash",      '/',                  0,                    "\\s", "/"},
+    {"Star",       '*',                  0,                    "\\s", "*"},
+    {"Percent",    '%',                  0,                    "\\s", "%"},
+    // Enter evaluates and still reaches the field.
+    {"Enter",      charcode::kEnter,     charcode::kEnter,     "5",  ""},
+    {"Backspace",  charcode::kBackspace, charcode::kBackspace, "5",  ""},
+    {"Point",      '.',                  '.',                  "5",  ""},
+    {"Digit0",     '0',                  '0',                  "5",  ""},
+    {"Digit9",     '9',                  '9',                  "5",  ""},
+    {"EqualsSign", '=',                  0,                    "5",  ""},
+    {"LowerE",     'e',                  0,                    "5",  ""},
+    {"UpperE",     'E',                  0,                    "5",  ""},
+    {"LowerA",     'a',                  0,                    "5",  ""},
+    {"Space",      ' ',                  0,                    "5",  ""},
+    {"Comma",      ',',                  0,                    "5",  ""},
+    {"Caret",      '^',                  0,                    "5",  ""},
+    {"OpenParen",  '(',                  0,                    "5",  ""},
+    {"Nul",        0,                    0,                    "5",  ""},
+    {"Escape",     charcode::kEscape,    0,                    "5",  ""},
+    {"LineFeed",   10,                   0,                    "5",  ""},
+    {"Tab",        9,                    0,                    "5",  ""},
+    {"Delete",     127,                  0,                    "5",  ""},
+    {"EuroSign",   0x20AC,               0,                    "5",  ""},  // beyond ASCII
+    {"MinusOne",   -1,                   0,                    "5",  ""},
+    {"Minus32768", -32768,               0,                    "5",  ""},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Codes, KeyFilter, ::testing::ValuesIn(kFilterRows),
-                         [](const auto& row) { return "Code" + std::to_string(row.index); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 // Typed sequences, with the field's own editing of the codes that pass the filter.
 const EntryCase kTyped[] = {
