@@ -9,6 +9,7 @@
 #include "form_description.h"
 #include "frmmain.h"
 #include "json_line.h"
+#include "named_keys.h"
 #include "qt_text.h"
 #include "startup.h"
 #include "text_field.h"
@@ -19,19 +20,6 @@ namespace {
 constexpr std::string_view kKeyPrefix = "key:";
 constexpr std::string_view kDisplay = "txtinsert";
 
-struct NamedKey {
-    std::string_view name;
-    Qt::Key key;
-    const char* text;  // what the key types, as a desktop keyboard reports it
-};
-constexpr NamedKey kNamedKeys[] = {
-    {"Enter", Qt::Key_Return, "\r"},    {"Backspace", Qt::Key_Backspace, "\b"},
-    {"Tab", Qt::Key_Tab, "\t"},         {"Space", Qt::Key_Space, " "},
-    {"Delete", Qt::Key_Delete, "\x7f"}, {"Left", Qt::Key_Left, ""},
-    {"Right", Qt::Key_Right, ""},       {"Home", Qt::Key_Home, ""},
-    {"End", Qt::Key_End, ""},
-};
-
 bool isPrintableAscii(std::string_view text) {
     return text.size() == 1 && text[0] >= ' ' && text[0] <= '~';
 }
@@ -39,6 +27,54 @@ bool isPrintableAscii(std::string_view text) {
 const NamedKey* findNamedKey(std::string_view name) {
     const auto found = std::ranges::find(kNamedKeys, name, &NamedKey::name);
     return found == std::end(kNamedKeys) ? nullptr : found;
+}
+
+struct Modifier {
+    std::string_view prefix;
+    Qt::KeyboardModifier modifier;
+};
+constexpr Modifier kModifiers[] = {
+    {"Shift+", Qt::ShiftModifier},
+    {"Ctrl+", Qt::ControlModifier},
+    {"Alt+", Qt::AltModifier},
+};
+
+// A key press as a desktop keyboard reports it.
+struct KeyPress {
+    Qt::Key key;
+    QString text;
+    Qt::KeyboardModifiers modifiers;
+};
+
+// The press that a key token names after "key:": modifiers, then a printable character or a named
+// key. None when the key is neither.
+std::optional<KeyPress> parseKey(std::string_view key) {
+    Qt::KeyboardModifiers modifiers;
+    for (bool stripped = true; stripped;) {
+        stripped = false;
+        for (const Modifier& modifier : kModifiers) {
+            if (key.size() > modifier.prefix.size() && key.starts_with(modifier.prefix)) {
+                modifiers |= modifier.modifier;
+                key.remove_prefix(modifier.prefix.size());
+                stripped = true;
+            }
+        }
+    }
+    if (const NamedKey* named = findNamedKey(key)) {
+        const bool backtab = named->key == Qt::Key_Tab && (modifiers & Qt::ShiftModifier);
+        return KeyPress{backtab ? Qt::Key_Backtab : named->key,
+                        QString::fromLatin1(named->text.data(), qsizetype(named->text.size())),
+                        modifiers};
+    }
+    if (!isPrintableAscii(key)) {
+        return std::nullopt;
+    }
+    // With Ctrl, a letter types its control character: Ctrl+H types Backspace.
+    const QChar character = QChar::fromLatin1(key.front());
+    const QChar typed = (modifiers & Qt::ControlModifier) && character.isLetter()
+                            ? QChar(character.unicode() & 0x1f)
+                            : character;
+    return KeyPress{QTest::asciiToKey(key.front()), QString(typed), modifiers};
 }
 
 // Keys and options are clicked by name; the display is clicked into.
@@ -56,8 +92,7 @@ bool isClickable(std::string_view name) {
 
 bool KeyDriver::isToken(std::string_view token) {
     if (token.starts_with(kKeyPrefix)) {
-        const std::string_view key = token.substr(kKeyPrefix.size());
-        return isPrintableAscii(key) || findNamedKey(key) != nullptr;
+        return parseKey(token.substr(kKeyPrefix.size())).has_value();
     }
     return isClickable(token);
 }
@@ -93,12 +128,8 @@ void KeyDriver::press(std::string_view key) {
     if (target == nullptr) {
         target = &window_;
     }
-    if (const NamedKey* named = findNamedKey(key)) {
-        QTest::sendKeyEvent(QTest::Click, target, named->key, QString::fromLatin1(named->text),
-                            Qt::NoModifier);
-    } else {
-        QTest::keyClick(target, key.front());
-    }
+    const KeyPress keyPress = *parseKey(key);
+    QTest::sendKeyEvent(QTest::Click, target, keyPress.key, keyPress.text, keyPress.modifiers);
 }
 
 std::string KeyDriver::report(std::string_view token, const QStringList& messages) const {

@@ -14,8 +14,11 @@ class frmmain;
 //   a key's or an option's name    a left click at its centre
 //   txtinsert                      a click into the display at its right end
 //   key:C                          press and release of one printable ASCII character C
-//   key:Enter, key:Backspace, key:Tab, key:Space, key:Delete, key:Left, key:Right, key:Home,
-//   key:End                        press and release of that key
+//   key:NAME                       press and release of a named key (named_keys.h): Enter,
+//                                  Backspace, Tab, Space, Delete, the arrows, Home, End
+//   key:Shift+K, key:Ctrl+K,       the same with modifiers held, as a desktop keyboard reports
+//   key:Alt+K, key:Ctrl+Shift+K    them: Shift+Tab is Backtab, and with Ctrl a letter types its
+//                                  control character (key:Ctrl+H types Backspace)
 // Keys go to the widget that has the input focus.
 class KeyDriver {
   public:

@@ -14,12 +14,11 @@
 #include <vector>
 
 #include "form_description.h"
+#include "named_keys.h"
 
 namespace {
 
 constexpr std::string_view kExit = "cmdexit";
-constexpr const char* kNamedKeys[] = {"Enter", "Backspace", "Tab",  "Space", "Delete",
-                                      "Left",  "Right",     "Home", "End"};
 
 // Every key but "Exit", the two options and the display.
 std::vector<std::string> clickTokens() {
@@ -43,8 +42,8 @@ std::vector<std::string> typedTokens() {
 
 std::vector<std::string> namedKeyTokens() {
     std::vector<std::string> tokens;
-    for (const char* name : kNamedKeys) {
-        tokens.push_back(std::string("key:") + name);
+    for (const tallomat::NamedKey& key : tallomat::kNamedKeys) {
+        tokens.push_back("key:" + std::string(key.name));
     }
     return tokens;
 }
