@@ -9,6 +9,7 @@
 #include <map>
 #include <vector>
 
+#include "character_codes.h"
 #include "classic_palette.h"
 #include "control_factory.h"
 #include "form_description.h"
@@ -44,10 +45,14 @@ frmmain::frmmain() : engine_(*this) {
 
     createControls();
     wireClicks();
-    setTabOrder();
+    orderTabStopsByTabIndex();
     // Typed characters arrive as key events (the fields take no input method), and each one passes
     // the key filter before the display sees it.
     txtinsert_->installEventFilter(this);
+    for (QRadioButton* option : {optiondegree_, optionrad_}) {
+        connect(option, &QAbstractButton::toggled, this, &frmmain::keepTabStopOnSelectedOption);
+        option->installEventFilter(this);
+    }
 
     run(*findRoute(window.name, RouteEvent::Load), 0);
 }
@@ -81,6 +86,7 @@ void frmmain::createControls() {
     txtinsert_ = findChild<TextField*>(QStringLiteral("txtinsert"));
     txtstorevalue_ = findChild<TextField*>(QStringLiteral("txtstorevalue"));
     optiondegree_ = findChild<QRadioButton*>(QStringLiteral("optiondegree"));
+    optionrad_ = findChild<QRadioButton*>(QStringLiteral("optionrad"));
     pointKey_ = findChild<QAbstractButton*>(QStringLiteral("Cmdpoint"));
 }
 
@@ -99,7 +105,7 @@ void frmmain::wireClicks() {
 
 // The keyboard order follows the tab indices; the first control that takes the focus has it when
 // the window is first shown.
-void frmmain::setTabOrder() {
+void frmmain::orderTabStopsByTabIndex() {
     std::vector<const ControlEntry*> entries;
     for (const ControlEntry& entry : mainFormDescription().controls) {
         entries.push_back(&entry);
@@ -116,6 +122,16 @@ void frmmain::setTabOrder() {
         QWidget::setTabOrder(chain[i - 1], chain[i]);
     }
     chain.front()->setFocus();
+}
+
+// The option pair is one Tab stop, on the selected option, from either direction; the arrow keys
+// move the focus and the selection between the two. Qt puts the stop on whichever option last took
+// the focus, and on both until one has; here the selection places it whenever the selection
+// changes or the focus leaves an option (pressed but not clicked, it took the focus unselected).
+void frmmain::keepTabStopOnSelectedOption() {
+    for (QRadioButton* option : {optiondegree_, optionrad_}) {
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 void frmmain::run(const Route& route, std::int16_t groupIndex) {
@@ -137,30 +153,34 @@ bool frmmain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txtinsert_ && event->type() == QEvent::KeyPress) {
         return filterDisplayKey(static_cast<const QKeyEvent&>(*event));
     }
+    if ((watched == optiondegree_ || watched == optionrad_) && event->type() == QEvent::FocusOut) {
+        keepTabStopOnSelectedOption();
+    }
     return QWidget::eventFilter(watched, event);
 }
 
 // Returns true when the key event is consumed here, so that the display never sees it. A single
 // character that the filter lets through goes on to the field's own editing; the filter only ever
-// returns 0 or the code that it was given. A text of several characters passes the filter one
-// character at a time, and each one let through is inserted before the next one is filtered.
+// returns 0 or the code that it was given. The field knows Backspace by its key, so a Backspace
+// code typed by another key (Ctrl+H) is edited here, as is a text of several characters: each
+// character passes the filter in turn and, when let through, is applied before the next one.
 bool frmmain::filterDisplayKey(const QKeyEvent& event) {
     const std::vector<std::int16_t> codes = typedCharacterCodes(event);
     if (codes.empty()) {
         return false;
     }
-    if (codes.size() == 1) {
+    const bool fieldEditsIt = codes.size() == 1 && (codes.front() != charcode::kBackspace ||
+                                                    event.key() == Qt::Key_Backspace);
+    if (fieldEditsIt) {
         std::int16_t code = codes.front();
         runKeyPress(code);
         return code == 0;
     }
-    constexpr std::int16_t kBackspaceCode = 8;
-    constexpr std::int16_t kFirstPrintable = 32;
     for (std::int16_t code : codes) {
         runKeyPress(code);
-        if (code == kBackspaceCode) {
+        if (code == charcode::kBackspace) {
             txtinsert_->backspace();
-        } else if (code >= kFirstPrintable) {
+        } else if (code >= charcode::kSpace) {
             txtinsert_->insert(QString(QChar(static_cast<char16_t>(code))));
         }
     }

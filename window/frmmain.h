@@ -49,7 +49,8 @@ class frmmain final : public QWidget, public WindowServices {
     void centreOnScreen();
     void createControls();
     void wireClicks();
-    void setTabOrder();
+    void orderTabStopsByTabIndex();
+    void keepTabStopOnSelectedOption();
     void run(const Route& route, std::int16_t groupIndex);
     bool filterDisplayKey(const QKeyEvent& event);
     void runKeyPress(std::int16_t& code);
@@ -59,6 +60,7 @@ class frmmain final : public QWidget, public WindowServices {
     TextField* txtinsert_ = nullptr;
     TextField* txtstorevalue_ = nullptr;
     QRadioButton* optiondegree_ = nullptr;
+    QRadioButton* optionrad_ = nullptr;
     QAbstractButton* pointKey_ = nullptr;
     std::array<QAbstractButton*, 10> digitKeysByGroupIndex_{};
 };

@@ -28,6 +28,7 @@ const Key kCopy{Qt::Key_C, u"\x03", Qt::ControlModifier};
 const Key kPaste{Qt::Key_V, u"\x16", Qt::ControlModifier};
 const Key kUndo{Qt::Key_Z, u"\x1a", Qt::ControlModifier};
 const Key kKillLine{Qt::Key_K, u"\x0b", Qt::ControlModifier};
+const Key kCtrlH{Qt::Key_H, u"\b", Qt::ControlModifier};
 
 Key typed(Qt::Key key, const char16_t* text) {
     return {key, text};
@@ -65,6 +66,7 @@ const Case kCases[] = {
      ""},
     {"several characters pass one by one", "12", {typed(Qt::Key_unknown, u"5a+")}, " ", "+"},
     {"Backspace deletes before the insertion point", "123", {kLeft, kBackspace}, "13", ""},
+    {"Ctrl+H deletes before the insertion point", "123", {kLeft, kCtrlH}, "13", ""},
     {"Delete deletes after the insertion point", "123", {kHome, kDelete}, "23", ""},
     {"select all, then a digit replaces", "123", {kSelectAll, kFive}, "5", ""},
     {"copy and paste", "12", {kSelectAll, kCopy, kEnd, kPaste}, "1212", ""},

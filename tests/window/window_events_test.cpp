@@ -95,6 +95,18 @@ class WindowEventsTest : public WindowSuite {
         QCOMPARE(fixture_->state().startnew, kFalse);
     }
 
+    // A press on "Radian" released outside it focuses it without selecting it. Once the focus has
+    // left the pair, Shift+Tab from "ln" still reaches the selected "Degree".
+    void pressedOptionLeavesTheTabStopOnTheSelection() {
+        auto* radian = fixture_->control(u"optionrad"_qs);
+        QTest::mousePress(radian, Qt::LeftButton);
+        QTest::mouseRelease(radian, Qt::LeftButton, {}, QPoint(-5, -5));
+        QCOMPARE(fixture_->focusName(), u"optionrad"_qs);
+        fixture_->click(u"Command4 cmdln"_qs);
+        fixture_->press(Qt::Key_Backtab, {}, Qt::ShiftModifier);
+        QCOMPARE(fixture_->focusName(), u"optiondegree"_qs);
+    }
+
     // After 7 and "+" the focus stays on "+": a typed 5 goes to the key, not into the display.
     void clickedKeyKeepsTheFocus() {
         fixture_->click(u"Command7 cmdadd"_qs);
