@@ -6,13 +6,16 @@
 
 #include "classic_palette.h"
 
+#include "identity.h"
+#include "qt_text.h"
+
 namespace tallomat {
 
 void prepareApplication() {
-    QApplication::setApplicationName(QStringLiteral("Simple Tallomat"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationName(toQString(kProgramName));
+    QApplication::setApplicationVersion(toQString(kProgramVersion));
     // Lets the desktop match the window to its menu entry, icon and software-centre page.
-    QApplication::setDesktopFileName(QStringLiteral(TALLOMAT_APP_ID));
+    QApplication::setDesktopFileName(toQString(kAppId));
     // Fusion paints a key's face from its palette, so the keys keep their grey face, raised and
     // pressed states on every desktop.
     QApplication::setStyle(QStringLiteral("Fusion"));

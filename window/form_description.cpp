@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "identity.h"
+
 namespace tallomat {
 namespace {
 
@@ -158,7 +160,7 @@ constexpr std::array<ControlEntry, 46> kControls{{
 constexpr FormDescription kMainForm{
     {
         .name = "frmmain",
-        .caption = "Simple Tallomat",
+        .caption = kProgramName,
         .clientWidth = 5175,
         .clientHeight = 4185,
         .backColour = Colour::system(9),

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# check_deb.sh BUILD_DIR APP_ID: builds the Debian package from BUILD_DIR with CPack, in a
-# scratch folder, and checks that it holds the program and its desktop files, no other program,
-# version 1.00, and computed dependencies on Qt's widget library.
+# check_deb.sh BUILD_DIR APP_ID VERSION: builds the Debian package from BUILD_DIR with CPack, in a
+# scratch folder, and checks that it is named for VERSION and holds the program and its desktop
+# files, no other program, and computed dependencies on Qt's widget library.
 set -euo pipefail
 build=$1
 id=$2
+expected_version=$3
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
@@ -40,7 +41,9 @@ extra=$(grep -E '^\./usr/(bin|sbin|lib|libexec)/' "$scratch/files" | grep -vxF .
 [ -z "$extra" ] || fail "installs more than the program: $extra"
 
 version=$(dpkg-deb -f "$deb" Version)
-[ "$version" = 1.00 ] || fail "version '$version', not 1.00"
+[ "$version" = "$expected_version" ] || fail "version '$version', not $expected_version"
+name="simple-tallomat_${expected_version}_$(dpkg-deb -f "$deb" Architecture).deb"
+[ "$(basename "$deb")" = "$name" ] || fail "not named $name"
 depends=$(dpkg-deb -f "$deb" Depends)
 [[ "$depends" == *libqt6widgets6* ]] || fail "Depends '$depends' lacks libqt6widgets6"
 

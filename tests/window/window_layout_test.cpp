@@ -7,6 +7,8 @@
 #include <optional>
 
 #include "form_description.h"
+#include "identity.h"
+#include "qt_text.h"
 #include "window_fixture.h"
 
 namespace tallomat {
@@ -37,11 +39,15 @@ class WindowLayoutTest : public WindowSuite {
 
   private slots:
 
+    // The name, version and desktop id are the project's, as the desktop files and package have
+    // them.
     void windowHasCaptionSizeAndVersion() {
         frmmain& window = fixture_->window();
-        QCOMPARE(window.windowTitle(), u"Simple Tallomat"_qs);
+        QCOMPARE(window.windowTitle(), toQString(kProgramName));
         QCOMPARE(window.size(), QSize(345, 279));
-        QCOMPARE(QApplication::applicationVersion(), u"1.00"_qs);
+        QCOMPARE(QApplication::applicationName(), toQString(kProgramName));
+        QCOMPARE(QApplication::applicationVersion(), toQString(kProgramVersion));
+        QCOMPARE(QApplication::desktopFileName(), toQString(kAppId));
         QVERIFY(!window.windowIcon().isNull());
         QCOMPARE(window.windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
     }
