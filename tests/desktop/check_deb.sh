@@ -1,21 +1,29 @@
 #!/usr/bin/env bash
-# check_deb.sh BUILD_DIR APP_ID VERSION: builds the Debian package from BUILD_DIR with CPack, in a
-# scratch folder, and checks that it is named for VERSION and holds the program and its desktop
-# files, no other program, and computed dependencies on Qt's widget library.
+# check_deb.sh BUILD_DIR DEB APP_ID VERSION: builds the Debian package from BUILD_DIR with CPack
+# into DEB's folder, and checks that it is DEB, of VERSION, and holds the program, its desktop
+# files, manual page, copyright and changelog, no other program, and its dependencies: Qt's widget
+# library as computed, the fonts that the window asks for, and Qt's Wayland platform as a
+# recommendation. DEB stays for the lintian test.
 set -euo pipefail
 build=$1
-id=$2
-expected_version=$3
+deb=$2
+id=$3
+expected_version=$4
+out=$(dirname "$deb")
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-if ! cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch" >"$scratch/cpack.log" 2>&1; then
+rm -f "$out"/*.deb
+if ! cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >"$scratch/cpack.log" 2>&1; then
     cat "$scratch/cpack.log"
     exit 1
 fi
-debs=("$scratch"/*.deb)
-deb=${debs[0]}
+if [ ! -f "$deb" ]; then
+    echo "CPack wrote no $(basename "$deb"):" "$out"/*.deb
+    exit 1
+fi
 dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' >"$scratch/files"
+dpkg-deb -x "$deb" "$scratch/root"
 
 failed=0
 fail() {
@@ -28,6 +36,9 @@ expected=(
     "./usr/share/applications/$id.desktop"
     "./usr/share/metainfo/$id.metainfo.xml"
     "./usr/share/icons/hicolor/scalable/apps/$id.svg"
+    ./usr/share/man/man1/tallomat.1.gz
+    ./usr/share/doc/simple-tallomat/copyright
+    ./usr/share/doc/simple-tallomat/changelog.gz
 )
 for size in 16 32 48 64 128; do
     expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
@@ -42,10 +53,22 @@ extra=$(grep -E '^\./usr/(bin|sbin|lib|libexec)/' "$scratch/files" | grep -vxF .
 
 version=$(dpkg-deb -f "$deb" Version)
 [ "$version" = "$expected_version" ] || fail "version '$version', not $expected_version"
-name="simple-tallomat_${expected_version}_$(dpkg-deb -f "$deb" Architecture).deb"
-[ "$(basename "$deb")" = "$name" ] || fail "not named $name"
+# A new version needs its changelog entry.
+changelog=$scratch/root/usr/share/doc/simple-tallomat/changelog.gz
+if [ -f "$changelog" ]; then
+    gunzip -c "$changelog" >"$scratch/changelog"
+    logged=$(dpkg-parsechangelog -l "$scratch/changelog" -S Version)
+    [ "$logged" = "$expected_version" ] ||
+        fail "changelog's last entry is $logged, not $expected_version"
+fi
+
 depends=$(dpkg-deb -f "$deb" Depends)
-[[ "$depends" == *libqt6widgets6* ]] || fail "Depends '$depends' lacks libqt6widgets6"
+depended=$(tr ',' '\n' <<<"$depends" | awk '{print $1}')
+for package in libqt6widgets6 fonts-liberation fonts-dejavu-core; do
+    grep -qxF "$package" <<<"$depended" || fail "Depends '$depends' lacks $package"
+done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+[ "$recommends" = qt6-wayland ] || fail "Recommends '$recommends', not qt6-wayland"
 
 if ((failed == 0)); then
     echo "$(basename "$deb"): $(wc -l <"$scratch/files") files; Depends: $depends"
