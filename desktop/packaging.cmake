@@ -1,7 +1,8 @@
 # The Debian package: `cpack -G DEB` in the build folder packs what `cmake --install` installs.
 # Its library dependencies are computed from the program's shared libraries by dpkg-shlibdeps;
 # the fonts that the window asks for by name (Liberation Sans and Serif, DejaVu Sans) are added
-# here: without them Qt falls back to another family and the serif captions turn sans.
+# here: without them Qt falls back to another family and the serif captions turn sans. So is the
+# hicolor theme, whose index makes the icons findable where nothing else installed it.
 set(CPACK_PACKAGE_NAME simple-tallomat)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "${TALLOMAT_NAME} developers")
@@ -16,7 +17,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core, hicolor-icon-theme")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)  # Qt then runs natively on a Wayland session
 include(CPack)
 

@@ -2,8 +2,8 @@
 # check_deb.sh BUILD_DIR DEB APP_ID VERSION: builds the Debian package from BUILD_DIR with CPack
 # into DEB's folder, and checks that it is DEB, of VERSION, and holds the program, its desktop
 # files, manual page, copyright and changelog, no other program, and its dependencies: Qt's widget
-# library as computed, the fonts that the window asks for, and Qt's Wayland platform as a
-# recommendation. DEB stays for the lintian test.
+# library as computed, the fonts that the window asks for, the icon theme, and Qt's Wayland
+# platform as a recommendation. DEB stays for the lintian test.
 set -euo pipefail
 build=$1
 deb=$2
@@ -64,7 +64,7 @@ fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
 depended=$(tr ',' '\n' <<<"$depends" | awk '{print $1}')
-for package in libqt6widgets6 fonts-liberation fonts-dejavu-core; do
+for package in libqt6widgets6 fonts-liberation fonts-dejavu-core hicolor-icon-theme; do
     grep -qxF "$package" <<<"$depended" || fail "Depends '$depends' lacks $package"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
