@@ -6,7 +6,7 @@ namespace tallomat {
 namespace {
 
 // clang-format off
-constexpr std::array<DigitKeyClick, 10> kDigitKeys{{
+constexpr auto kDigitKeys = std::to_array<DigitKeyClick>({
     {"Command1",  &Engine::Command1_Click,  0},
     {"Command2",  &Engine::Command2_Click,  1},
     {"Command3",  &Engine::Command3_Click,  2},
@@ -17,9 +17,9 @@ constexpr std::array<DigitKeyClick, 10> kDigitKeys{{
     {"Command8",  &Engine::Command8_Click,  7},
     {"Command9",  &Engine::Command9_Click,  8},
     {"Command10", &Engine::Command10_Click, 9},
-}};
+});
 
-constexpr std::array<KeyClick, 30> kOtherKeys{{
+constexpr auto kOtherKeys = std::to_array<KeyClick>({
     {"Cmdpoint",     &Engine::Cmdpoint_Click},
     {"cmdback",      &Engine::cmdback_Click},
     {"Command11",    &Engine::Command11_Click},
@@ -50,7 +50,7 @@ constexpr std::array<KeyClick, 30> kOtherKeys{{
     {"mrecall",      &Engine::mrecall_Click},
     {"mplus",        &Engine::mplus_Click},
     {"mclear",       &Engine::mclear_Click},
-}};
+});
 // clang-format on
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 namespace tallomat {
 
-// The keys whose clicks the engine handles, by control name: the window's 41 keys but "Exit",
+// The keys whose clicks the engine handles, by control name: every key of the window but "Exit",
 // which only closes the window. Digit keys receive their group index ("1" has 0, ..., "0" has 9).
 struct DigitKeyClick {
     std::string_view name;

@@ -33,7 +33,7 @@ std::span<const TypedKey> typedKeys();
 // Presses and releases the key at the widget that has the input focus.
 void type(const TypedKey& key);
 
-// The names of the 40 keys that run an engine operation: every key but "Exit".
+// The names of the keys that run an engine operation: every key but "Exit".
 std::vector<const char*> engineKeyNames();
 
 // Clicks the key named `control` at its centre.

@@ -1,4 +1,4 @@
-// The description of the main window `frmmain`: the window entry and its 46 controls, in creation
+// The description of the main window `frmmain`: the window entry and its controls, in creation
 // order. Positions and sizes are twips; every control but the frame lies in `frameControls`.
 #include "form_description.h"
 
@@ -106,7 +106,7 @@ constexpr ControlEntry textBox(std::string_view name, int left, int top, int wid
 }
 
 // clang-format off
-constexpr std::array<ControlEntry, 46> kControls{{
+constexpr auto kControls = std::to_array<ControlEntry>({
     //     name            caption     group left  top   width height tab  font           tooltip                            spoken name
     frame ("frameControls",                  120,    0, 4935, 4095,  1,                                                      "Keypad"),
     key   ("cmdint",       "Int",             3120, 3480,  495,  375, 45, kSansBold,     "Display integer portion",          "Integer part"),
@@ -154,7 +154,7 @@ constexpr std::array<ControlEntry, 46> kControls{{
     key   ("cmdequal",     "=",               3120, 3000,  495,  375,  4, kTimesBold,    "Equal to",                         "Equals"),
     key   ("Command11",    "+/-",             1320, 3000,  495,  375,  3, kTimesBold,    "Change sign",                      "Change sign"),
     key   ("Cmdpoint",     ".",               1920, 3000,  495,  375,  2, kTimesBold,    "point",                            "Point"),
-}};
+});
 // clang-format on
 
 constexpr FormDescription kMainForm{

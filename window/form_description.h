@@ -1,6 +1,6 @@
 #pragma once
 
-// The main window described as data: one window entry and the 46 control entries, in the order in
+// The main window described as data: one window entry and the control entries, in the order in
 // which the window creates them. Nothing else places, captions, colours or orders a control.
 
 #include <cstdint>

@@ -90,13 +90,19 @@ void frmmain::createControls() {
     pointKey_ = findChild<QAbstractButton*>(QStringLiteral("Cmdpoint"));
 }
 
+// A key is joined to its procedure by its name alone: a key that the route table misses would be a
+// dead button, so the window refuses to start.
 void frmmain::wireClicks() {
     for (const ControlEntry& entry : mainFormDescription().controls) {
-        const Route* route = findRoute(entry.name, RouteEvent::Click);
-        if (route == nullptr) {
+        if (entry.kind != ControlKind::Key) {
             continue;
         }
-        auto* key = findChild<QAbstractButton*>(toQString(entry.name));
+        const QString name = toQString(entry.name);
+        const Route* route = findRoute(entry.name, RouteEvent::Click);
+        if (route == nullptr) {
+            qFatal("the key %s has no click route", qPrintable(name));
+        }
+        auto* key = findChild<QAbstractButton*>(name);
         const std::int16_t groupIndex = entry.groupIndex.value_or(0);
         connect(key, &QAbstractButton::clicked, this,
                 [this, route, groupIndex] { run(*route, groupIndex); });

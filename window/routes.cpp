@@ -11,8 +11,8 @@ namespace {
 
 using enum RouteEvent;
 
-// The clicks of the 40 keys that the engine handles, then the display's typed characters, the
-// window's load and "Exit": 43 routes.
+// The clicks of the keys that the engine handles, then the display's typed characters, the
+// window's load and "Exit".
 std::vector<Route> makeRoutes() {
     std::vector<Route> routes;
     for (const DigitKeyClick& key : DigitKeyClicks()) {

@@ -1,6 +1,6 @@
 #pragma once
 
-// Which procedure each control event runs: 43 routes, and no other event runs anything.
+// Which procedure each control event runs; no other event runs anything.
 
 #include <cstdint>
 #include <span>

@@ -6,8 +6,10 @@
 #include <QRadioButton>
 #include <optional>
 
+#include "bad_input.h"
 #include "form_description.h"
 #include "identity.h"
+#include "name_sets.h"
 #include "qt_text.h"
 #include "window_fixture.h"
 
@@ -52,11 +54,14 @@ class WindowLayoutTest : public WindowSuite {
         QCOMPARE(window.windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
     }
 
-    // Every entry becomes one widget of its kind, named, placed and set up as the entry says.
+    // Every entry becomes one widget of its kind, named, placed and set up as the entry says. The
+    // window holds no other named widget, and its push buttons are the engine's keys and "Exit".
     void everyControlIsBuiltFromItsEntry() {
-        int keys = 0;
+        QSet<QString> described;
         for (const ControlEntry& entry : mainFormDescription().controls) {
             const QString name = QString::fromUtf8(entry.name.data(), qsizetype(entry.name.size()));
+            QVERIFY2(!described.contains(name), qPrintable(name));
+            described.insert(name);
             QWidget* widget = fixture_->control(name);
             QCOMPARE(widget->metaObject()->className(), qtClassOf(entry.kind));
             QCOMPARE(widget->parentWidget()->objectName().toStdString(), entry.container);
@@ -65,11 +70,28 @@ class WindowLayoutTest : public WindowSuite {
             QCOMPARE(widget->toolTip().toStdString(), entry.tooltip.value_or(""));
             if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
                 QCOMPARE(button->text().toStdString(), entry.caption.value_or(""));
-                keys += entry.kind == ControlKind::Key;
             }
         }
-        QCOMPARE(mainFormDescription().controls.size(), 46u);
-        QCOMPARE(keys, 41);
+        QSet<QString> built;
+        QSet<QString> pushButtons;
+        for (const QWidget* widget : fixture_->window().findChildren<QWidget*>()) {
+            if (!widget->objectName().isEmpty()) {
+                built.insert(widget->objectName());
+            }
+            if (qobject_cast<const QPushButton*>(widget) != nullptr) {
+                pushButtons.insert(widget->objectName());
+            }
+        }
+        QSet<QString> engineKeysAndExit{u"cmdexit"_qs};
+        for (const char* name : engineKeyNames()) {
+            engineKeysAndExit.insert(QString::fromLatin1(name));
+        }
+        for (const QString& mismatch :
+             {nameMismatch("the description", described, "the window's widgets", built),
+              nameMismatch("the push buttons", pushButtons, "the engine's keys and Exit",
+                           engineKeysAndExit)}) {
+            QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+        }
     }
 
     void captionsAndTooltipsAreExact_data() {
