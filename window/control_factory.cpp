@@ -4,6 +4,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "classic_palette.h"
 #include "qt_text.h"
@@ -91,7 +92,11 @@ void applyColours(const ControlEntry& entry, QWidget& widget) {
     if (entry.foreColour) {
         palette.setColor(foreRole(entry.kind), toQColor(*entry.foreColour));
     }
-    widget.setPalette(palette);
+    // A control whose colours are those it inherits keeps the inherited palette: the style caches
+    // what it draws by palette, so keys that share one palette have their face drawn once.
+    if (palette != widget.palette()) {
+        widget.setPalette(palette);
+    }
 }
 
 }  // namespace
@@ -101,6 +106,18 @@ QFont toQFont(const FontSpec& font) {
     qfont.setPointSizeF(font.points);
     qfont.setBold(font.bold);
     return qfont;
+}
+
+QPalette windowPalette(const FormDescription& form) {
+    QPalette palette = classicPalette();
+    palette.setColor(QPalette::Window, toQColor(form.window.backColour));
+    const auto key = std::ranges::find_if(form.controls, [](const ControlEntry& entry) {
+        return entry.graphicalFace && entry.backColour;
+    });
+    if (key != form.controls.end()) {
+        palette.setColor(QPalette::Button, toQColor(*key->backColour));
+    }
+    return palette;
 }
 
 QColor toQColor(const Colour& colour) {

@@ -37,9 +37,7 @@ frmmain::frmmain() : engine_(*this) {
     setFont(toQFont(kDefaultFont));
     // The window's fore colour is left out: nothing is drawn with it, and Qt would hand it down
     // to the option captions.
-    QPalette windowPalette = classicPalette();
-    windowPalette.setColor(QPalette::Window, toQColor(window.backColour));
-    setPalette(windowPalette);
+    setPalette(windowPalette(mainFormDescription()));
     resize(twipsToSize(window.clientWidth, window.clientHeight));
     centreOnScreen();
 
