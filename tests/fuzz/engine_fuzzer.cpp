@@ -15,6 +15,7 @@
 #include "fake_window.h"
 #include "keys.h"
 #include "runtime_services.h"
+#include "typing.h"
 
 namespace {
 
@@ -83,17 +84,6 @@ class Input {
   private:
     std::span<const std::uint8_t> bytes_;
 };
-
-// The field's own editing of a code that the key filter let through.
-void EditField(FakeWindow& window, std::int16_t code) {
-    if (code == 8) {
-        if (!window.display.empty()) {
-            window.display.pop_back();
-        }
-    } else if (code != 0 && code != 13) {
-        window.display += static_cast<char>(code);
-    }
-}
 
 // Whether a number-producing key that succeeded left a text that reads back as a number. The one
 // exception is a fifteen-digit text that rounds beyond the float range, which ToNumber refuses.
@@ -171,9 +161,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             } else if (event == keyCount + 1) {
                 window.degreeSelected = (input.byte() & 1) == 0;
             } else if (event == keyCount + 2) {
-                auto code = static_cast<std::int16_t>(input.word());
-                engine.txtinsert_KeyPress(code);
-                EditField(window, code);
+                testing::TypeCharacter(engine, window, static_cast<std::int16_t>(input.word()));
             } else if (event == keyCount + 3) {
                 window.display += input.text(input.word());  // a paste at the end
             } else if (event == keyCount + 4) {

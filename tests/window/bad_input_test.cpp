@@ -10,6 +10,7 @@
 #include "keys.h"
 #include "qt_text.h"
 #include "typed_character.h"
+#include "typing.h"
 #include "window_fixture.h"
 
 namespace tallomat {
@@ -39,18 +40,10 @@ struct Model {
         window.display = toUtf8(display);
     }
 
-    // A typed key: the key filter, then the field's own editing of what it lets through, at the
-    // insertion point, which a paste leaves at the end.
+    // A typed key, character by character, at the insertion point, which a paste leaves at the end.
     void type(const QKeyEvent& event) {
-        for (std::int16_t code : typedCharacterCodes(event)) {
-            engine.txtinsert_KeyPress(code);
-            QString text = toQString(window.display);
-            if (code == 8) {
-                text.chop(1);
-            } else if (code >= 32) {
-                text += QChar(static_cast<char16_t>(code));
-            }
-            window.display = toUtf8(text);
+        for (const std::int16_t code : typedCharacterCodes(event)) {
+            testing::TypeCharacter(engine, window, code);
         }
     }
 };

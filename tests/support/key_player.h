@@ -16,7 +16,7 @@ namespace tallomat::testing {
 //                      "key:5", "key:Enter", "key:Backspace", "key:a"); a code that the filter
 //                      lets through is inserted at the end of the display, as the field does
 //   display=TEXT       sets the display text directly; "\s" stands for a space
-// An unknown token fails the test.
+// An unknown token throws std::invalid_argument, which fails the test that plays it.
 class KeyPlayer {
   public:
     KeyPlayer() { engine.Form_Load(); }
@@ -31,7 +31,6 @@ class KeyPlayer {
 
   private:
     void playToken(std::string_view token);
-    void typeCharacter(std::int16_t code);
 };
 
 // The text of a display written with "\s" for each space, as test tables write it.
