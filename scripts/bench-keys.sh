@@ -4,7 +4,8 @@
 #   scripts/bench-keys.sh [CLICKS]      (default 1000 clicks on each; median and 99th percentile)
 # BUILD_DIR=folder measures the programs built there instead of building build/.
 # Each click is a real click through the X server's XTEST extension, timed from the click to the
-# display's next repaint, seen through the DAMAGE extension (bench/latency/key_latency_timer.cpp).
+# display's repaint that shows its result (the display's last repaint before the window falls
+# quiet), seen through the DAMAGE extension (bench/latency/key_latency_timer.cpp).
 # The clicks alternate "C" and "7", so that the display changes on every click: " " after C, " 7"
 # after 7 (the bare window's keys write their caption, "C" and "7", into its field).
 # Each program is started 5 times and clicked a fifth of the clicks each time; the two take turns,
