@@ -3,10 +3,10 @@
 #include <cstddef>
 #include <string_view>
 
+#include "character_codes.h"
+
 namespace tallomat::testing {
 namespace {
-
-constexpr std::int16_t kBackspaceCode = 8;
 
 bool IsContinuationByte(char byte) {
     return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
@@ -38,11 +38,11 @@ std::size_t LastCharacterStart(std::string_view text) {
 
 void TypeCharacter(Engine& engine, FakeWindow& window, std::int16_t code) {
     engine.txtinsert_KeyPress(code);
-    if (code == kBackspaceCode) {
+    if (code == charcode::kBackspace) {
         if (!window.display.empty()) {
             window.display.erase(LastCharacterStart(window.display));
         }
-    } else if (code >= ' ' && code < 127) {  // the filter lets no other printable code through
+    } else if (code >= charcode::kSpace && code < 127) {  // the filter lets no other printable code through
         window.display += static_cast<char>(code);
     }
 }
