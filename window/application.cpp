@@ -5,7 +5,6 @@
 #include <QToolTip>
 
 #include "classic_palette.h"
-
 #include "identity.h"
 #include "qt_text.h"
 
