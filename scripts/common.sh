@@ -11,13 +11,18 @@ program_packages=(
     fonts-liberation fonts-dejavu-core   # metric substitutes for the keys' fonts
 )
 
-# What the test command needs besides.
-test_packages=(
+# What building the Debian package needs besides.
+package_packages=(
     "${program_packages[@]}"
     qt6-svg-dev                                # renders the larger icons from their SVG
+    dpkg-dev file                              # build the .deb (file: its computed dependencies)
+)
+
+# What the test command needs besides.
+test_packages=(
+    "${package_packages[@]}"
     qt6-base-private-dev                       # tells the test driver whether windows activate
-    desktop-file-utils appstream               # validate the desktop files
-    dpkg-dev file lintian                      # build the .deb (file: its computed dependencies)
+    desktop-file-utils appstream lintian       # validate the desktop files and the package
     libgtest-dev libgmock-dev libbenchmark-dev # engine tests and benchmarks
     pkg-config                                 # finds xcb for the start-up benchmark
     weston                                     # a headless Wayland compositor for the window test
