@@ -17,9 +17,11 @@
 namespace tallomat {
 namespace {
 
-// The most text that one view lays out, in UTF-16 units: many times what a field of any sensible
-// width shows, and little enough that laying it out takes a fraction of a millisecond.
-constexpr qsizetype kViewRun = 1024;
+// The view's run is many times what a field of any sensible width shows, and little enough that
+// laying it out takes a fraction of a millisecond.
+constexpr qsizetype kViewRun = TextField::kViewRun;
+
+qsizetype longestLayout = 0;
 
 // Space between the frame's contents and the text, as the platform's line edits keep it.
 constexpr int kHorizontalMargin = 2;
@@ -45,6 +47,7 @@ struct TextRun {
         : from(start),
           to(end),
           layout(viewText(QStringView(text).sliced(start, end - start)), font) {
+        longestLayout = std::max(longestLayout, end - start);
         QTextOption option;
         option.setWrapMode(QTextOption::NoWrap);
         layout.setTextOption(option);
@@ -54,7 +57,30 @@ struct TextRun {
     }
 
     qreal x(qsizetype position) const { return line.cursorToX(static_cast<int>(position - from)); }
-    qsizetype position(qreal x) const { return from + line.xToCursor(x); }
+    // The position nearest to `x`. QTextLine::xToCursor answers the end of the line for a point
+    // over some combining marks; the positions are then searched by their x instead.
+    qsizetype position(qreal x) const {
+        const qsizetype answer = from + line.xToCursor(x);
+        if (answer < to || answer == from ||
+            x >= this->x(previousPosition(to, QTextLayout::SkipCharacters))) {
+            return answer;
+        }
+        qsizetype low = from;
+        qsizetype high = to;
+        while (low < high) {
+            const qsizetype middle = low + (high - low) / 2;
+            if (this->x(middle) < x) {
+                low = middle + 1;
+            } else {
+                high = middle;
+            }
+        }
+        const qsizetype after = layout.isValidCursorPosition(static_cast<int>(low - from))
+                                    ? low
+                                    : nextPosition(low, QTextLayout::SkipCharacters);
+        const qsizetype before = previousPosition(after, QTextLayout::SkipCharacters);
+        return x - this->x(before) <= this->x(after) - x ? before : after;
+    }
     qsizetype nextPosition(qsizetype position, QTextLayout::CursorMode mode) const {
         return from + layout.nextCursorPosition(static_cast<int>(position - from), mode);
     }
@@ -145,8 +171,12 @@ void TextField::setText(const QString& text) {
     history_.clear();
     undone_ = 0;
     cursor_ = anchor_ = text_.size();
-    textChanged(0, removed, text_);
+    announceTextChange(0, removed, text_);
     cursorMoved();
+}
+
+qsizetype TextField::characterStart(qsizetype position) const {
+    return tallomat::characterStart(text_, position);
 }
 
 void TextField::setCursorPosition(qsizetype position) {
@@ -158,8 +188,8 @@ QString TextField::selectedText() const {
 }
 
 void TextField::setSelection(qsizetype anchor, qsizetype position) {
-    anchor_ = characterStart(text_, anchor);
-    cursor_ = characterStart(text_, position);
+    anchor_ = characterStart(anchor);
+    cursor_ = characterStart(position);
     cursorMoved();
 }
 
@@ -172,7 +202,7 @@ void TextField::insert(const QString& text) {
 }
 
 void TextField::backspace() {
-    removeTo(characterStart(text_, cursor_ - 1));
+    removeTo(characterStart(cursor_ - 1));
 }
 
 void TextField::del() {
@@ -246,12 +276,12 @@ void TextField::apply(const Edit& edit, bool reverse) {
     } else {
         anchor_ = cursor_ = edit.position + inserted.size();
     }
-    textChanged(edit.position, removed, inserted);
+    announceTextChange(edit.position, removed, inserted);
     cursorMoved();
 }
 
 void TextField::moveCursor(qsizetype position, bool select) {
-    cursor_ = characterStart(text_, position);
+    cursor_ = characterStart(position);
     if (!select) {
         anchor_ = cursor_;
     }
@@ -355,8 +385,14 @@ bool TextField::runStandardKey(const QKeyEvent& event) {
 }
 
 void TextField::mousePressEvent(QMouseEvent* event) {
-    const qsizetype position = positionAt(event->position().toPoint());
-    if (event->button() == Qt::LeftButton) {
+    const QPoint point = event->position().toPoint();
+    const qsizetype position = positionAt(point);
+    if (event->button() == Qt::LeftButton && tripleClickTimer_.isActive() &&
+        (point - tripleClickPoint_).manhattanLength() < QApplication::startDragDistance()) {
+        tripleClickTimer_.stop();
+        selectAll();
+        copyToClipboard(QClipboard::Selection);
+    } else if (event->button() == Qt::LeftButton) {
         selectingWithMouse_ = true;
         moveCursor(position, event->modifiers() & Qt::ShiftModifier);
     } else if (event->button() == Qt::MiddleButton &&
@@ -406,6 +442,8 @@ void TextField::mouseDoubleClickEvent(QMouseEvent* event) {
     }
     setSelection(start, end);
     copyToClipboard(QClipboard::Selection);
+    tripleClickPoint_ = event->position().toPoint();
+    tripleClickTimer_.start(QApplication::doubleClickInterval(), this);
 }
 
 QMenu* TextField::createContextMenu() {
@@ -441,14 +479,21 @@ void TextField::dragEnterEvent(QDragEnterEvent* event) {
     }
 }
 
+// The insertion point and the selection stay as they are until the drop.
 void TextField::dragMoveEvent(QDragMoveEvent* event) {
     if (event->mimeData()->hasText()) {
-        moveCursor(positionAt(event->position().toPoint()), false);
+        showDropPosition(positionAt(event->position().toPoint()));
         event->acceptProposedAction();
     }
 }
 
+void TextField::dragLeaveEvent(QDragLeaveEvent* event) {
+    QWidget::dragLeaveEvent(event);
+    showDropPosition(-1);
+}
+
 void TextField::dropEvent(QDropEvent* event) {
+    showDropPosition(-1);
     if (!event->mimeData()->hasText()) {
         return;
     }
@@ -485,6 +530,10 @@ void TextField::resizeEvent(QResizeEvent* event) {
 }
 
 void TextField::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == tripleClickTimer_.timerId()) {
+        tripleClickTimer_.stop();
+        return;
+    }
     if (event->timerId() != blinkTimer_.timerId()) {
         QWidget::timerEvent(event);
         return;
@@ -536,27 +585,35 @@ bool TextField::fitsInView(qsizetype from, qsizetype to) const {
     return run.x(to) + cursorWidth() <= textArea().width();
 }
 
+// Measured in a run that starts earlier, the width from a position to `end` can differ from what
+// the view shows when it starts there (a tab's width depends on where the line starts), so the
+// estimate moves on until the view from it fits.
 qsizetype TextField::firstFittingBefore(qsizetype end) const {
-    const TextRun run(text_, characterStart(text_, end - kViewRun), end, font());
+    const TextRun run(text_, characterStart(end - kViewRun), end, font());
     const qreal left = run.x(end) + cursorWidth() - textArea().width();
     if (left <= 0) {
         return run.from;
     }
-    const qsizetype position = run.position(left);
-    return run.x(position) < left ? run.nextPosition(position, QTextLayout::SkipCharacters)
-                                  : position;
+    qsizetype position = run.position(left);
+    if (run.x(position) < left) {
+        position = run.nextPosition(position, QTextLayout::SkipCharacters);
+    }
+    while (position < end && !fitsInView(position, end)) {
+        position = run.nextPosition(position, QTextLayout::SkipCharacters);
+    }
+    return position;
 }
 
 // Scrolls as little as needed to show the insertion point, and shows as much text as fits.
 void TextField::scrollToCursor() {
-    firstVisible_ = characterStart(text_, std::min(firstVisible_, text_.size()));
+    firstVisible_ = characterStart(std::min(firstVisible_, text_.size()));
     if (cursor_ < firstVisible_) {
         firstVisible_ = cursor_;
     } else if (!fitsInView(firstVisible_, cursor_)) {
         firstVisible_ = firstFittingBefore(cursor_);
     }
     if (firstVisible_ > 0 && fitsInView(firstVisible_, text_.size())) {
-        firstVisible_ = firstFittingBefore(text_.size());
+        firstVisible_ = std::min(firstVisible_, firstFittingBefore(text_.size()));
     }
 }
 
@@ -565,7 +622,7 @@ QRect TextField::characterRect(qsizetype position) const {
         return {};
     }
     const QRect area = textArea();
-    const TextRun run(text_, firstVisible_, characterStart(text_, position + 1), font());
+    const TextRun run(text_, firstVisible_, characterStart(position + 1), font());
     const int x = area.left() + qRound(run.x(position));
     if (x > area.right()) {
         return {};
@@ -616,9 +673,14 @@ void TextField::paintEvent(QPaintEvent*) {
         run.layout.drawCursor(&painter, origin, static_cast<int>(cursor_ - run.from),
                               cursorWidth());
     }
+    if (dropPosition_ >= run.from && dropPosition_ <= run.to) {
+        run.layout.drawCursor(&painter, origin, static_cast<int>(dropPosition_ - run.from),
+                              cursorWidth());
+    }
 }
 
-void TextField::textChanged(qsizetype position, const QString& removed, const QString& inserted) {
+void TextField::announceTextChange(qsizetype position, const QString& removed,
+                                   const QString& inserted) {
     if (QAccessible::isActive()) {
         QAccessibleTextUpdateEvent event(this, static_cast<int>(position), removed, inserted);
         QAccessible::updateAccessibility(&event);
@@ -635,6 +697,35 @@ void TextField::cursorMoved() {
         QAccessibleTextCursorEvent event(this, static_cast<int>(cursor_));
         QAccessible::updateAccessibility(&event);
     }
+    announceSelection();
+}
+
+// Tells assistive technology of a new selection, and of one that is gone, as line edits do.
+void TextField::announceSelection() {
+    const std::pair<qsizetype, qsizetype> selection =
+        hasSelectedText() ? std::pair(selectionStart(), selectionEnd())
+                          : std::pair<qsizetype, qsizetype>(-1, -1);
+    if (selection == announcedSelection_) {
+        return;
+    }
+    announcedSelection_ = selection;
+    if (QAccessible::isActive()) {
+        QAccessibleTextSelectionEvent event(this, static_cast<int>(selection.first),
+                                            static_cast<int>(selection.second));
+        event.setCursorPosition(static_cast<int>(cursor_));
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void TextField::showDropPosition(qsizetype position) {
+    if (position != dropPosition_) {
+        dropPosition_ = position;
+        update();
+    }
+}
+
+qsizetype TextField::takeLongestLayout() {
+    return std::exchange(longestLayout, 0);
 }
 
 }  // namespace tallomat

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QString>
 #include <QWidget>
+#include <utility>
 #include <vector>
 
 class QMenu;
@@ -19,10 +20,21 @@ namespace tallomat {
 //
 // Positions are UTF-16 offsets into the text, as everywhere in Qt; the insertion point never
 // stops inside a surrogate pair.
+//
+// Left out on purpose:
+// - input methods: every typed character must pass the window's key filter first, and text that
+//   an input method composes would reach the field without it, so the field takes key presses
+//   only;
+// - right-to-left layout: the field shows numbers, which read left to right; the view scrolls and
+//   the insertion point moves in the text's order, so right-to-left letters show but edit in
+//   that order.
 class TextField final : public QWidget {
     Q_OBJECT
 
   public:
+    // The most text, in UTF-16 units, that one view lays out.
+    static constexpr qsizetype kViewRun = 1024;
+
     explicit TextField(QWidget* parent = nullptr);
     ~TextField() override;
 
@@ -30,6 +42,9 @@ class TextField final : public QWidget {
     // Replaces the whole text, puts the insertion point at its end, selects nothing and clears
     // the undo history.
     void setText(const QString& text);
+
+    // The nearest position at or before `position` that starts a character of the text.
+    qsizetype characterStart(qsizetype position) const;
 
     qsizetype cursorPosition() const { return cursor_; }
     void setCursorPosition(qsizetype position);
@@ -61,6 +76,10 @@ class TextField final : public QWidget {
 
     QSize sizeHint() const override;
 
+    // The longest text, in UTF-16 units, that any field has laid out at once since the last call;
+    // what a key costs follows from it. For tests.
+    static qsizetype takeLongestLayout();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -71,6 +90,7 @@ class TextField final : public QWidget {
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -107,8 +127,10 @@ class TextField final : public QWidget {
     qsizetype firstFittingBefore(qsizetype end) const;
     bool fitsInView(qsizetype from, qsizetype to) const;
     void scrollToCursor();
-    void textChanged(qsizetype position, const QString& removed, const QString& inserted);
+    void announceTextChange(qsizetype position, const QString& removed, const QString& inserted);
     void cursorMoved();
+    void announceSelection();
+    void showDropPosition(qsizetype position);
     void restartBlink();
 
     QString text_;
@@ -120,6 +142,12 @@ class TextField final : public QWidget {
     bool cursorShown_ = false;
     bool selectingWithMouse_ = false;
     QBasicTimer blinkTimer_;
+    // After a double click, a press near it within the double-click interval is a triple click.
+    QBasicTimer tripleClickTimer_;
+    QPoint tripleClickPoint_;
+    qsizetype dropPosition_ = -1;  // where dragged text would go; -1 when nothing is dragged
+    // The selection that assistive technology last heard of; -1 to -1 when nothing is selected.
+    std::pair<qsizetype, qsizetype> announcedSelection_{-1, -1};
 };
 
 }  // namespace tallomat

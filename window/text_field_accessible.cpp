@@ -1,8 +1,10 @@
 #include "text_field_accessible.h"
 
 #include <QAccessibleWidget>
+#include <QTextBoundaryFinder>
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 #include "text_field.h"
 
@@ -92,6 +94,34 @@ class TextFieldAccessible final : public QAccessibleWidget,
         field()->setCursorPosition(endIndex);
         field()->setCursorPosition(startIndex);
     }
+    // The character, word or sentence at `offset`, looked for within the view's run either side.
+    // Qt's general version searches the whole text and, at the end of some texts (one that ends
+    // in a space, say), never returns.
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* startOffset,
+                         int* endOffset) const override {
+        const QString& text = field()->text();
+        *startOffset = *endOffset = -1;
+        if (offset < 0 || offset > text.size() || text.isEmpty()) {
+            return {};
+        }
+        qsizetype start = 0;
+        qsizetype end = text.size();
+        if (const auto finderType = boundaryFinderType(type)) {
+            const qsizetype from = field()->characterStart(offset - TextField::kViewRun);
+            const qsizetype to = field()->characterStart(offset + TextField::kViewRun);
+            QTextBoundaryFinder finder(*finderType, text.constData() + from, to - from);
+            const qsizetype at = std::min<qsizetype>(offset, text.size() - 1) - from;
+            finder.setPosition(at);
+            start = from + std::max<qsizetype>(
+                               finder.isAtBoundary() ? at : finder.toPreviousBoundary(), 0);
+            finder.setPosition(at);
+            const qsizetype next = finder.toNextBoundary();
+            end = next < 0 ? to : from + next;
+        }
+        *startOffset = TextFieldAccessible::offset(start);
+        *endOffset = TextFieldAccessible::offset(end);
+        return text.sliced(start, end - start);
+    }
     QString attributes(int offset, int* startOffset, int* endOffset) const override {
         *startOffset = *endOffset = offset;
         return {};
@@ -109,6 +139,22 @@ class TextFieldAccessible final : public QAccessibleWidget,
 
   private:
     TextField* field() const { return static_cast<TextField*>(widget()); }
+
+    // How to find a boundary of the type within the text; none for a line or paragraph, which
+    // in a single-line field is the whole text.
+    static std::optional<QTextBoundaryFinder::BoundaryType> boundaryFinderType(
+        QAccessible::TextBoundaryType type) {
+        switch (type) {
+            case QAccessible::CharBoundary:
+                return QTextBoundaryFinder::Grapheme;
+            case QAccessible::WordBoundary:
+                return QTextBoundaryFinder::Word;
+            case QAccessible::SentenceBoundary:
+                return QTextBoundaryFinder::Sentence;
+            default:
+                return std::nullopt;
+        }
+    }
 
     // Assistive technology counts in int; a text beyond that range is counted to its limit.
     static int offset(qsizetype position) {

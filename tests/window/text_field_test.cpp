@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "accessibility_events.h"
 #include "text_field.h"
 
 namespace tallomat {
@@ -190,8 +191,47 @@ class TextFieldTest : public QObject {
         QCOMPARE(field_->text().size(), digits.size() - 1);
     }
 
-    // Clicks place the insertion point at the nearest character, a drag selects, and a double
-    // click selects the word under the pointer.
+    // Whatever a key does on a long text, the field lays out no more than the view's run on
+    // either side of the insertion point.
+    void aKeyOnALongTextLaysOutOnlyTheView() {
+        field_->setText(QString(1 << 20, u'9'));
+        const Key keys[] = {typed(u'5'), kBackspace, kLeft, kDelete,    kShiftLeft,  kWordLeft,
+                            kHome,       kWordRight, kEnd,  kSelectAll, typed(u'5'), kUndo};
+        for (const Key& key : keys) {
+            TextField::takeLongestLayout();
+            press(key);
+            field_->repaint();
+            QVERIFY2(TextField::takeLongestLayout() <= 2 * TextField::kViewRun,
+                     qPrintable(QKeySequence(key.key | key.modifiers).toString()));
+        }
+    }
+
+    // Texts whose layout is not the sum of its pieces: a tab's width depends on where the view
+    // starts, and a point over a combining mark once read as the end of the view.
+    void insertionPointStaysInView_data() {
+        QTest::addColumn<QString>("piece");
+        QTest::newRow("tabs") << QString::fromUtf16(
+            u"01\ufeff\t\xd83d"
+            u"9");
+        QTest::newRow("combining marks") << QString::fromUtf16(u"\u0301...");
+        QTest::newRow("digits") << u"9"_qs;
+    }
+    void insertionPointStaysInView() {
+        QFETCH(QString, piece);
+        field_->setText(piece.repeated(1024 / piece.size()));
+        for (const Key& key : {kEnd, kLeft, kLeft, kHome, kEnd}) {
+            press(key);
+            QVERIFY(inView(field_->characterRect(field_->cursorPosition())));
+        }
+        for (const int x : {60, 150, 250}) {
+            QTest::mouseClick(&*field_, Qt::LeftButton, {}, QPoint(x, field_->height() / 2));
+            // The nearest position is at most half a character away; a tab, the widest, is 80.
+            QVERIFY(qAbs(field_->characterRect(field_->cursorPosition()).x() - x) <= 40);
+        }
+    }
+
+    // Clicks place the insertion point at the nearest character, a drag selects, a double click
+    // selects the word under the pointer and a third click the whole text.
     void mouseSelects() {
         field_->setText(u"12 345"_qs);
         const int y = field_->height() / 2;
@@ -206,18 +246,59 @@ class TextFieldTest : public QObject {
         QTest::mouseRelease(&*field_, Qt::LeftButton, {}, QPoint(field_->width() - 5, y));
         QCOMPARE(field_->selectedText(), u"345"_qs);
 
-        QTest::mouseDClick(&*field_, Qt::LeftButton, {}, field_->characterRect(1).center());
+        const QPoint overTwo = field_->characterRect(1).center();
+        QTest::mouseDClick(&*field_, Qt::LeftButton, {}, overTwo);
         QCOMPARE(field_->selectedText(), u"12"_qs);
+        QTest::mouseClick(&*field_, Qt::LeftButton, {}, overTwo);
+        QCOMPARE(field_->selectedText(), u"12 345"_qs);
+        QTest::mouseClick(&*field_, Qt::LeftButton, {}, overTwo);
+        QVERIFY(!field_->hasSelectedText());
     }
 
+    // Assistive technology hears of each new selection and of its end, not of plain moves.
+    void selectionChangesAreAnnounced() {
+        field_->setText(u"1234"_qs);
+        AccessibilityEvents events;
+        field_->setSelection(1, 3);
+        press(kShiftRight);
+        press(kRight);
+        press(kHome);
+        press(kSelectAll);
+        press(typed(u'5'));
+        QList<std::pair<int, int>> selections;
+        for (const AccessibilityEvents::Event& event : events.take()) {
+            if (event.type == QAccessible::TextSelectionChanged) {
+                selections.append({event.start, event.end});
+            }
+        }
+        QCOMPARE(selections,
+                 (QList<std::pair<int, int>>{{1, 3}, {1, 4}, {-1, -1}, {0, 4}, {-1, -1}}));
+    }
+
+    // Text dragged over the field shows where it would go, and moves neither the insertion point
+    // nor the selection until it is dropped.
     void dropInsertsAtThePointer() {
         field_->setText(u"1234"_qs);
+        field_->setSelection(0, 1);
+        field_->clearFocus();  // no blinking insertion point in the pictures
+        const QImage before = field_->grab().toImage();
         QMimeData data;
         data.setText(u"56"_qs);
         const QPoint point = field_->characterRect(2).center();
         QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(&*field_, &enter);
         QVERIFY(enter.isAccepted());
+        QDragMoveEvent move(point, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&*field_, &move);
+        QVERIFY(field_->grab().toImage() != before);
+        QCOMPARE(field_->selectedText(), u"1"_qs);
+        QCOMPARE(field_->cursorPosition(), 1);
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(&*field_, &leave);
+        QCOMPARE(field_->grab().toImage(), before);
+
+        QApplication::sendEvent(&*field_, &enter);
+        QApplication::sendEvent(&*field_, &move);
         QDropEvent drop(point, Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(&*field_, &drop);
         QCOMPARE(field_->text(), u"125634"_qs);
@@ -260,6 +341,37 @@ class TextFieldTest : public QObject {
         QCOMPARE(accessible->textInterface()->characterCount(), 4);
         field_->undo();
         QCOMPARE(field_->text(), u"914"_qs);
+    }
+
+    // A screen reader asks for the character, word or line around an offset, the end of the
+    // text included.
+    void assistiveTechnologyReadsAroundAnOffset() {
+        field_->setText(u"12 345 "_qs);
+        QAccessibleTextInterface* text =
+            QAccessible::queryAccessibleInterface(&*field_)->textInterface();
+        struct Row {
+            int offset;
+            QAccessible::TextBoundaryType type;
+            QString expected;
+            int start;
+        };
+        const Row rows[] = {
+            {1, QAccessible::WordBoundary, u"12"_qs, 0},
+            {2, QAccessible::WordBoundary, u" "_qs, 2},
+            {4, QAccessible::WordBoundary, u"345"_qs, 3},
+            {7, QAccessible::WordBoundary, u" "_qs, 6},
+            {4, QAccessible::CharBoundary, u"4"_qs, 4},
+            {7, QAccessible::CharBoundary, u" "_qs, 6},
+            {3, QAccessible::LineBoundary, u"12 345 "_qs, 0},
+            {8, QAccessible::WordBoundary, QString(), -1},
+        };
+        for (const Row& row : rows) {
+            int start = 0;
+            int end = 0;
+            QCOMPARE(text->textAtOffset(row.offset, row.type, &start, &end), row.expected);
+            QCOMPARE(start, row.start);
+            QCOMPARE(end, row.expected.isNull() ? -1 : row.start + row.expected.size());
+        }
     }
 
   private:

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
+#include <QAccessible>
+#include <QList>
+#include <QPointer>
+#include <utility>
+
+namespace tallomat {
+
+// Records the accessibility events that a screen reader would hear. Qt raises none until a screen
+// reader turns accessibility on, so the recorder turns it on as one does, for as long as it lives.
+class AccessibilityEvents {
+  public:
+    struct Event {
+        QAccessible::Event type;
+        QPointer<QObject> object;
+        int start = -1;  // of a selection or a change
+        int end = -1;    // of a selection
+        QString text;    // inserted by a change
+    };
+
+    AccessibilityEvents() {
+        events().clear();
+        QAccessible::installUpdateHandler(record);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    }
+    ~AccessibilityEvents() {
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+        QAccessible::installUpdateHandler(nullptr);
+    }
+    AccessibilityEvents(const AccessibilityEvents&) = delete;
+    AccessibilityEvents& operator=(const AccessibilityEvents&) = delete;
+
+    QList<Event> take() { return std::exchange(events(), {}); }
+
+  private:
+    static QList<Event>& events() {
+        static QList<Event> recorded;
+        return recorded;
+    }
+
+    static void record(QAccessibleEvent* event) {
+        Event recorded{event->type(), event->object(), -1, -1, {}};
+        if (event->type() == QAccessible::TextSelectionChanged) {
+            const auto* selection = static_cast<QAccessibleTextSelectionEvent*>(event);
+            recorded.start = selection->selectionStart();
+            recorded.end = selection->selectionEnd();
+        } else if (event->type() == QAccessible::TextUpdated) {
+            const auto* update = static_cast<QAccessibleTextUpdateEvent*>(event);
+            recorded.start = update->changePosition();
+            recorded.text = update->textInserted();
+        }
+        events().append(recorded);
+    }
+};
+
+}  // namespace tallomat
