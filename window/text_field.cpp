@@ -50,6 +50,9 @@ struct TextRun {
         longestLayout = std::max(longestLayout, end - start);
         QTextOption option;
         option.setWrapMode(QTextOption::NoWrap);
+        // A run starts anywhere in the text, so a direction taken from its first letter would
+        // change as the view scrolls.
+        option.setTextDirection(Qt::LeftToRight);
         layout.setTextOption(option);
         layout.beginLayout();
         line = layout.createLine();

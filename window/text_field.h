@@ -25,9 +25,8 @@ namespace tallomat {
 // - input methods: every typed character must pass the window's key filter first, and text that
 //   an input method composes would reach the field without it, so the field takes key presses
 //   only;
-// - right-to-left layout: the field shows numbers, which read left to right; the view scrolls and
-//   the insertion point moves in the text's order, so right-to-left letters show but edit in
-//   that order.
+// - right-to-left layout: the field shows numbers, which read left to right; its line is always
+//   laid out left to right, and the view scrolls as if every letter ran that way.
 class TextField final : public QWidget {
     Q_OBJECT
 
