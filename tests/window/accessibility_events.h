@@ -42,12 +42,30 @@ class AccessibilityEvents {
         return recorded;
     }
 
+    // What a screen reader reads out of an alert: its own description and its labels.
+    static QString spokenText(QAccessibleInterface* alert) {
+        QStringList spoken;
+        if (const QString description = alert->text(QAccessible::Description);
+            !description.isEmpty()) {
+            spoken.append(description);
+        }
+        for (int index = 0; index < alert->childCount(); ++index) {
+            QAccessibleInterface* child = alert->child(index);
+            if (child->role() == QAccessible::StaticText && !child->state().invisible) {
+                spoken.append(child->text(QAccessible::Name));
+            }
+        }
+        return spoken.join(u' ');
+    }
+
     static void record(QAccessibleEvent* event) {
         Event recorded{event->type(), event->object(), -1, -1, {}};
         if (event->type() == QAccessible::TextSelectionChanged) {
             const auto* selection = static_cast<QAccessibleTextSelectionEvent*>(event);
             recorded.start = selection->selectionStart();
             recorded.end = selection->selectionEnd();
+        } else if (event->type() == QAccessible::Alert) {
+            recorded.text = spokenText(event->accessibleInterface());
         } else if (event->type() == QAccessible::TextUpdated) {
             const auto* update = static_cast<QAccessibleTextUpdateEvent*>(event);
             recorded.start = update->changePosition();

@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "accessibility_events.h"
+#include "failure.h"
 #include "form_description.h"
 #include "name_sets.h"
 #include "window_fixture.h"
@@ -169,6 +171,26 @@ class AccessibilityTest : public WindowSuite {
         fixture_->click(clicks);
         QCOMPARE(accessible(u"optiondegree"_qs)->state().checked, degreeChecked);
         QCOMPARE(accessible(u"optionrad"_qs)->state().checked, !degreeChecked);
+    }
+
+    // A screen reader hears every result: each write of the display or the indicator raises a
+    // text change with the new text, and a failing sign change an alert that reads out why.
+    void screenReaderHearsEveryResult() {
+        AccessibilityEvents events;
+        fixture_->click(u"Command7 cmdadd Command5 cmdequal mstore cmdadd Command11"_qs);
+        QStringList heard;
+        for (const AccessibilityEvents::Event& event : events.take()) {
+            if (event.type == QAccessible::TextUpdated && event.object != nullptr) {
+                heard.append(event.object->objectName() + u": "_qs + event.text);
+            } else if (event.type == QAccessible::Alert) {
+                heard.append(u"alert: "_qs + event.text);
+            }
+        }
+        const QString why = QString::fromStdString(ErrorDescription({FailureKind::NotANumber}));
+        QCOMPARE(heard, (QStringList{u"txtinsert: 7"_qs, u"txtinsert:  "_qs, u"txtinsert:  5"_qs,
+                                     u"txtinsert: 12"_qs, u"txtstorevalue: M"_qs,
+                                     u"txtinsert:  "_qs, u"alert: "_qs + why}));
+        QCOMPARE(fixture_->takeMessages(), QStringList{why});
     }
 
   private:
