@@ -278,6 +278,9 @@ void TextField::apply(const Edit& edit, bool reverse) {
         cursor_ = edit.cursorBefore;
     } else {
         anchor_ = cursor_ = edit.position + inserted.size();
+        if (splitsSurrogatePair(text_, cursor_)) {
+            anchor_ = ++cursor_;  // the edit joined two halves of a pair: it ends after the pair
+        }
     }
     announceTextChange(edit.position, removed, inserted);
     cursorMoved();
@@ -580,17 +583,20 @@ QPoint TextField::textOrigin(const QRect& area) const {
     return {area.left(), area.top() + (area.height() - fontMetrics().height() + 1) / 2};
 }
 
+// Measured in the run that the view paints from `from`: where letters of both directions meet, a
+// shorter run can order them, and so place `to`, otherwise.
 bool TextField::fitsInView(qsizetype from, qsizetype to) const {
     if (to - from > kViewRun) {
         return false;
     }
-    const TextRun run(text_, from, to, font());
-    return run.x(to) + cursorWidth() <= textArea().width();
+    const TextRun run = runFrom(text_, from, font());
+    return to <= run.to && run.x(to) + cursorWidth() <= textArea().width();
 }
 
 // Measured in a run that starts earlier, the width from a position to `end` can differ from what
 // the view shows when it starts there (a tab's width depends on where the line starts), so the
-// estimate moves on until the view from it fits.
+// estimate is checked, and if need be moved on to the first position from which the view fits:
+// a search, so that a few layouts settle it whatever the text.
 qsizetype TextField::firstFittingBefore(qsizetype end) const {
     const TextRun run(text_, characterStart(end - kViewRun), end, font());
     const qreal left = run.x(end) + cursorWidth() - textArea().width();
@@ -601,10 +607,19 @@ qsizetype TextField::firstFittingBefore(qsizetype end) const {
     if (run.x(position) < left) {
         position = run.nextPosition(position, QTextLayout::SkipCharacters);
     }
-    while (position < end && !fitsInView(position, end)) {
-        position = run.nextPosition(position, QTextLayout::SkipCharacters);
+    if (position >= end || fitsInView(position, end)) {
+        return position;
     }
-    return position;
+    qsizetype low = position;  // does not fit
+    qsizetype high = end;
+    while (high - low > 1) {
+        const qsizetype middle = characterStart(low + (high - low) / 2);
+        if (middle <= low) {
+            break;
+        }
+        (fitsInView(middle, end) ? high : low) = middle;
+    }
+    return high;
 }
 
 // Scrolls as little as needed to show the insertion point, and shows as much text as fits.
@@ -616,7 +631,10 @@ void TextField::scrollToCursor() {
         firstVisible_ = firstFittingBefore(cursor_);
     }
     if (firstVisible_ > 0 && fitsInView(firstVisible_, text_.size())) {
-        firstVisible_ = std::min(firstVisible_, firstFittingBefore(text_.size()));
+        const qsizetype first = firstFittingBefore(text_.size());
+        if (first < firstVisible_ && fitsInView(first, cursor_)) {
+            firstVisible_ = first;
+        }
     }
 }
 
@@ -625,7 +643,10 @@ QRect TextField::characterRect(qsizetype position) const {
         return {};
     }
     const QRect area = textArea();
-    const TextRun run(text_, firstVisible_, characterStart(position + 1), font());
+    const TextRun run = runFrom(text_, firstVisible_, font());
+    if (position > run.to) {
+        return {};
+    }
     const int x = area.left() + qRound(run.x(position));
     if (x > area.right()) {
         return {};

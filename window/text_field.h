@@ -26,7 +26,8 @@ namespace tallomat {
 //   an input method composes would reach the field without it, so the field takes key presses
 //   only;
 // - right-to-left layout: the field shows numbers, which read left to right; its line is always
-//   laid out left to right, and the view scrolls as if every letter ran that way.
+//   laid out left to right, and the view scrolls as if every letter ran that way, so that beside
+//   right-to-left letters the insertion point may lie outside the view.
 class TextField final : public QWidget {
     Q_OBJECT
 

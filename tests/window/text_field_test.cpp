@@ -90,6 +90,19 @@ const std::vector<EditCase>& editCases() {
          u"12",
          1,
          1},
+        {"a first half typed before a second half ends after the pair",
+         u"1\xde00",
+         {kLeft, typed(0xd83d)},
+         u"1\U0001F600",
+         3,
+         3},
+        {"a deletion that joins two halves ends after the pair",
+         u"\xd83d"
+         u"2\xde00",
+         {kLeft, kBackspace},
+         u"\U0001F600",
+         2,
+         2},
         {"Backspace at the start does nothing", u"12", {kHome, kBackspace}, u"12", 0, 0},
         {"Delete at the end does nothing", u"12", {kDelete}, u"12", 2, 2},
         {"cut and paste move the text",
@@ -218,13 +231,14 @@ class TextFieldTest : public QObject {
                               << true;
         QTest::newRow("combining marks") << QString::fromUtf16(u"\u0301...") << true;
         QTest::newRow("a right-to-left letter") << QString(1023, u'0') + QChar(0x05d0) << false;
+        QTest::newRow("control characters") << QString(3073, QChar(0x7f)) << false;
         QTest::newRow("digits") << u"9"_qs << true;
     }
     void insertionPointStaysInView() {
         QFETCH(QString, piece);
         QFETCH(bool, ordered);
-        field_->setText(piece.repeated(1024 / piece.size()));
-        for (const Key& key : {kEnd, kLeft, kLeft, kHome, kEnd}) {
+        field_->setText(piece.repeated(std::max<qsizetype>(1024 / piece.size(), 1)));
+        for (const Key& key : {kEnd, kLeft, kLeft, typed(u'.'), typed(0x05d0), kHome, kEnd}) {
             press(key);
             QVERIFY(inView(field_->characterRect(field_->cursorPosition())));
         }
