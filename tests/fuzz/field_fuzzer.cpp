@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QTextBoundaryFinder>
 #include <algorithm>
 #include <climits>
 #include <cstdint>
@@ -172,6 +173,17 @@ bool hasRightToLeft(const QString& text) {
     });
 }
 
+// Whether `position` lies between two characters as they are shown: marks that extend a
+// character (combining accents, sound marks) make one with it, and a view can only show the whole.
+// Assistive technology may still put the insertion point among them.
+bool startsCharacterAsShown(const QString& text, qsizetype position) {
+    const qsizetype from = std::max<qsizetype>(position - 64, 0);
+    const qsizetype to = std::min<qsizetype>(position + 64, text.size());
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text.constData() + from, to - from);
+    finder.setPosition(position - from);
+    return finder.isAtBoundary();
+}
+
 bool isCharacterStart(const QString& text, qsizetype position) {
     return position >= 0 && position <= text.size() &&
            !(position > 0 && position < text.size() && text[position].isLowSurrogate() &&
@@ -190,6 +202,7 @@ void check(TextField& field, const Selection& before) {
         violation("the anchor is within the text, at a character's start", field);
     }
     if (field.width() >= 100 && !hasRightToLeft(after.text) &&
+        startsCharacterAsShown(after.text, after.cursor) &&
         !field.rect().contains(field.characterRect(after.cursor))) {
         violation("the insertion point is in view", field);
     }
