@@ -234,6 +234,12 @@ FirstFrame waitForFirstFrame(XDisplay& display, Clock::time_point start) {
         } else if (type == XCB_MAP_NOTIFY && frame.window == 0) {
             frame.mapped = millisecondsSince(start);
             frame.window = reinterpret_cast<const xcb_map_notify_event_t*>(event.get())->window;
+            // On a busy machine the program may have drawn before the server took the request
+            // to watch its window: then the content is there already, and no report will come.
+            if (!display.hasOneColour(frame.window)) {
+                frame.drawn = millisecondsSince(start);
+                return frame;
+            }
         } else if (const DamageNotifyEvent* drawn = display.asDamageNotify(*event);
                    drawn != nullptr && frame.window != 0 && drawn->drawable == frame.window) {
             const double drawnAt = millisecondsSince(start);

@@ -104,7 +104,8 @@ struct FirstFrame {
     xcb_window_t window = 0;
 };
 // Call after `watchTopLevelWindows` and before the program starts. Only the program under test may
-// create windows on the display (a bare Xvfb has no other clients).
+// create windows on the display (a bare Xvfb has no other clients), and the screen's background
+// must be one colour (Xvfb's is black), which a window shows until it is drawn.
 FirstFrame waitForFirstFrame(XDisplay& display, Clock::time_point start);
 
 }  // namespace tallomat::bench
