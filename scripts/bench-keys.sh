@@ -15,11 +15,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 clicks=${1:-1000}
 rounds=5
-install_missing_packages "${required_packages[@]}" xvfb
-if [ -z "${BUILD_DIR:-}" ]; then
-    build_project >/dev/null
-fi
-build=${BUILD_DIR:-$repo_root/build}
+install_missing_packages "${test_packages[@]}" xvfb
+build=$(benchmark_build_dir)
 
 timer=$build/bench/latency/key-latency-timer
 declare -A programs=(
@@ -27,12 +24,8 @@ declare -A programs=(
     [bare]=$build/bench/startup/startup-bare-window
 )
 work=$(mktemp -d)
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
-until [ -s "$work/display" ]; do sleep 0.05; done
-export DISPLAY=:$(head -1 "$work/display") QT_QPA_PLATFORM=xcb
+trap 'stop_xvfb; rm -rf "$work"' EXIT
+start_xvfb
 
 # Clicks one program the given number of times; appends the latencies to its work file.
 measure() {

@@ -69,3 +69,29 @@ build_program() {
     fi
     cmake --build "$repo_root/build" --target tallomat
 }
+
+# The build folder that a benchmark measures: BUILD_DIR when it is set, else build/, built first.
+benchmark_build_dir() {
+    if [ -z "${BUILD_DIR:-}" ]; then
+        build_project >/dev/null
+    fi
+    echo "${BUILD_DIR:-$repo_root/build}"
+}
+
+# Starts Xvfb on a free display for the programs that this script starts next, which draw on it
+# through Qt's X11 platform; stop_xvfb ends it.
+start_xvfb() {
+    local display_file
+    display_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    until [ -s "$display_file" ]; do sleep 0.05; done
+    export DISPLAY=:$(head -1 "$display_file") QT_QPA_PLATFORM=xcb
+    rm -f "$display_file"
+}
+
+stop_xvfb() {
+    if [ -n "${xvfb_pid:-}" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+    fi
+}

@@ -11,10 +11,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 count=${1:-100000}
 seed=${2:-20261207}
 install_missing_packages "${test_packages[@]}"
-if [ -z "${BUILD_DIR:-}" ]; then
-    build_project >/dev/null
-fi
-build=${BUILD_DIR:-$repo_root/build}
+build=$(benchmark_build_dir)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
