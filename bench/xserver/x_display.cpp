@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <span>
+#include <thread>
 
 extern char** environ;
 
@@ -71,6 +72,12 @@ double millisecondsSince(Clock::time_point start) {
 }
 
 XDisplay::XDisplay() : connection_(xcb_connect(nullptr, nullptr)) {
+    // Xvfb now and then closes a connection at once when another client has just ended: try again.
+    for (int attempt = 1; attempt < 10 && xcb_connection_has_error(connection_) != 0; ++attempt) {
+        xcb_disconnect(connection_);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        connection_ = xcb_connect(nullptr, nullptr);
+    }
     if (xcb_connection_has_error(connection_) != 0) {
         return;
     }
@@ -89,6 +96,10 @@ XDisplay::XDisplay() : connection_(xcb_connect(nullptr, nullptr)) {
     ReplyPointer<void> xtestReply(xcb_wait_for_reply(connection_, xtestCookie, nullptr));
     damageEvent_ = damage->first_event + kDamageNotify;
     ok_ = damageReply != nullptr && xtestReply != nullptr;
+}
+
+bool XDisplay::connected() const {
+    return xcb_connection_has_error(connection_) == 0;
 }
 
 XDisplay::~XDisplay() {
@@ -124,10 +135,6 @@ void XDisplay::subtractDamage(std::uint32_t damage) {
     DamageSubtractRequest request{{}, damage, XCB_NONE, XCB_NONE};
     send(damageExtension, kDamageSubtract, false, request);
     xcb_flush(connection_);
-}
-
-ReplyPointer<xcb_generic_event_t> XDisplay::nextEvent() {
-    return ReplyPointer<xcb_generic_event_t>(xcb_wait_for_event(connection_));
 }
 
 ReplyPointer<xcb_generic_event_t> XDisplay::nextEvent(std::chrono::milliseconds timeout) {
@@ -224,8 +231,19 @@ int waitForProgram(pid_t program) {
 }
 
 FirstFrame waitForFirstFrame(XDisplay& display, Clock::time_point start) {
+    // How often a mapped window that is still one colour is read again, should a report of its
+    // drawing not come (a busy machine has shown this, rarely).
+    constexpr std::chrono::milliseconds kRecheck{100};
     FirstFrame frame;
-    while (const ReplyPointer<xcb_generic_event_t> event = display.nextEvent()) {
+    while (display.connected()) {
+        const ReplyPointer<xcb_generic_event_t> event = display.nextEvent(kRecheck);
+        if (event == nullptr) {
+            if (frame.window != 0 && !display.hasOneColour(frame.window)) {
+                frame.drawn = millisecondsSince(start);
+                return frame;
+            }
+            continue;
+        }
         const int type = event->response_type & 0x7f;
         if (type == XCB_CREATE_NOTIFY && frame.window == 0) {
             // Every new top-level window is watched until one of them is mapped.

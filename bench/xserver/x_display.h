@@ -53,6 +53,8 @@ class XDisplay {
     XDisplay& operator=(const XDisplay&) = delete;
 
     bool ok() const { return ok_; }
+    // False once the connection to the server is lost.
+    bool connected() const;
 
     // Subscribes to the creation and mapping of the root window's children. The round trip makes
     // sure that the subscription holds before a program starts.
@@ -63,8 +65,7 @@ class XDisplay {
     // Marks all that was drawn as seen: a NonEmpty damage reports the next drawing again.
     void subtractDamage(std::uint32_t damage);
 
-    // Waits for the next event, or at most `timeout` when it is given; null when none came.
-    ReplyPointer<xcb_generic_event_t> nextEvent();
+    // Waits at most `timeout` for the next event; null when none came.
     ReplyPointer<xcb_generic_event_t> nextEvent(std::chrono::milliseconds timeout);
     // The event as a DamageNotify, or null when it is another event.
     const DamageNotifyEvent* asDamageNotify(const xcb_generic_event_t& event) const;
