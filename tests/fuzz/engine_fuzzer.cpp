@@ -13,6 +13,7 @@
 
 #include "engine.h"
 #include "fake_window.h"
+#include "fuzz_input.h"
 #include "keys.h"
 #include "runtime_services.h"
 #include "typing.h"
@@ -59,31 +60,6 @@ constexpr std::string_view kInterestingTexts[] = {
     std::fprintf(stderr, "violated: %s (display \"%s\")\n", what, window.display.c_str());
     std::abort();
 }
-
-// Reads the input front to back; missing bytes read as zero.
-class Input {
-  public:
-    explicit Input(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
-    bool empty() const { return bytes_.empty(); }
-    std::uint8_t byte() {
-        if (bytes_.empty()) {
-            return 0;
-        }
-        const std::uint8_t value = bytes_.front();
-        bytes_ = bytes_.subspan(1);
-        return value;
-    }
-    std::uint16_t word() { return static_cast<std::uint16_t>(byte() | (byte() << 8)); }
-    std::string_view text(std::size_t length) {
-        const std::size_t taken = std::min(length, bytes_.size());
-        const std::string_view result(reinterpret_cast<const char*>(bytes_.data()), taken);
-        bytes_ = bytes_.subspan(taken);
-        return result;
-    }
-
-  private:
-    std::span<const std::uint8_t> bytes_;
-};
 
 // Whether a number-producing key that succeeded left a text that reads back as a number. The one
 // exception is a fifteen-digit text that rounds beyond the float range, which ToNumber refuses.
@@ -145,7 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FakeWindow window;
     Engine engine(window);
     engine.Form_Load();
-    Input input({data, size});
+    testing::FuzzInput input({data, size});
     const auto digits = DigitKeyClicks();
     const auto others = OtherKeyClicks();
     const std::size_t keyCount = digits.size() + others.size();  // the next event is Exit
@@ -163,9 +139,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             } else if (event == keyCount + 2) {
                 testing::TypeCharacter(engine, window, static_cast<std::int16_t>(input.word()));
             } else if (event == keyCount + 3) {
-                window.display += input.text(input.word());  // a paste at the end
+                window.display += input.take(input.word());  // a paste at the end
             } else if (event == keyCount + 4) {
-                window.display = input.text(input.word());  // a paste over the whole text
+                window.display = input.take(input.word());  // a paste over the whole text
             } else {
                 window.display = kInterestingTexts[input.byte() % std::size(kInterestingTexts)];
             }

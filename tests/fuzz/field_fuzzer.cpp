@@ -21,6 +21,7 @@
 #include <memory>
 #include <span>
 
+#include "fuzz_input.h"
 #include "text_field.h"
 
 namespace {
@@ -62,20 +63,10 @@ constexpr Qt::MouseButton kButtons[] = {Qt::LeftButton, Qt::MiddleButton, Qt::Ri
     std::abort();
 }
 
-// Reads the input front to back; missing bytes read as zero.
-class Input {
+// The input's choices, and the texts, points, modifiers and offsets that the field's events take.
+class Input : public tallomat::testing::FuzzInput {
   public:
-    explicit Input(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
-    bool empty() const { return bytes_.empty(); }
-    std::uint8_t byte() {
-        if (bytes_.empty()) {
-            return 0;
-        }
-        const std::uint8_t value = bytes_.front();
-        bytes_ = bytes_.subspan(1);
-        return value;
-    }
-    std::uint16_t word() { return static_cast<std::uint16_t>(byte() | (byte() << 8)); }
+    using FuzzInput::FuzzInput;
 
     QChar unit() {
         const char16_t unit = kUnits[byte() % std::size(kUnits)];
@@ -137,7 +128,6 @@ class Input {
 
   private:
     static constexpr qsizetype kViewLength = 1024;
-    std::span<const std::uint8_t> bytes_;
 };
 
 struct Selection {
