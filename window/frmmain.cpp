@@ -35,8 +35,6 @@ frmmain::frmmain() : engine_(*this) {
     setWindowTitle(toQString(window.caption));
     setWindowIcon(programIcon());
     setFont(toQFont(kDefaultFont));
-    // The window's fore colour is left out: nothing is drawn with it, and Qt would hand it down
-    // to the option captions.
     setPalette(windowPalette(mainFormDescription()));
     resize(twipsToSize(window.clientWidth, window.clientHeight));
     centreOnScreen();
