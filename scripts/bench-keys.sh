@@ -19,10 +19,7 @@ install_missing_packages "${test_packages[@]}" xvfb
 build=$(benchmark_build_dir)
 
 timer=$build/bench/latency/key-latency-timer
-declare -A programs=(
-    [tallomat]=$build/tallomat
-    [bare]=$build/bench/startup/startup-bare-window
-)
+compared_programs "$build"
 work=$(mktemp -d)
 trap 'stop_xvfb; rm -rf "$work"' EXIT
 start_xvfb

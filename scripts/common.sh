@@ -78,6 +78,15 @@ benchmark_build_dir() {
     echo "${BUILD_DIR:-$repo_root/build}"
 }
 
+# Sets `programs` to what the benchmarks compare, as built in the given folder: Simple Tallomat
+# and the bare Qt window with the same widgets.
+compared_programs() {
+    declare -gA programs=(
+        [tallomat]=$1/tallomat
+        [bare]=$1/bench/startup/startup-bare-window
+    )
+}
+
 # Starts Xvfb on a free display for the programs that this script starts next, which draw on it
 # through Qt's X11 platform; stop_xvfb ends it.
 start_xvfb() {
