@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "character_codes.h"
 #include "keys.h"
 #include "typing.h"
 
@@ -75,9 +76,9 @@ void KeyPlayer::playToken(std::string_view token) {
     if (token.starts_with("key:")) {
         const std::string_view key = token.substr(4);
         if (key == "Enter") {
-            TypeCharacter(engine, window, 13);
+            TypeCharacter(engine, window, charcode::kEnter);
         } else if (key == "Backspace") {
-            TypeCharacter(engine, window, 8);
+            TypeCharacter(engine, window, charcode::kBackspace);
         } else if (key.size() == 1) {
             TypeCharacter(engine, window,
                           static_cast<std::int16_t>(static_cast<unsigned char>(key.front())));

@@ -42,7 +42,7 @@ void TypeCharacter(Engine& engine, FakeWindow& window, std::int16_t code) {
         if (!window.display.empty()) {
             window.display.erase(LastCharacterStart(window.display));
         }
-    } else if (code >= charcode::kSpace && code < 127) {
+    } else if (code >= charcode::kSpace && code < charcode::kDelete) {
         // The filter lets no other printable code through.
         window.display += static_cast<char>(code);
     }
