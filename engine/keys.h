@@ -19,6 +19,9 @@ struct DigitKeyClick {
 struct KeyClick {
     std::string_view name;
     void (Engine::*click)();
+    // Whether the key, when it succeeds, shows a number that it computed or recalled, written by
+    // ToText; the other keys edit the entry, clear it, or leave the display alone.
+    bool showsNumber;
 };
 
 std::span<const DigitKeyClick> DigitKeyClicks();

@@ -72,20 +72,6 @@ bool ReadsBack(std::string_view text) {
     }
 }
 
-bool ProducesNumber(std::string_view key) {
-    constexpr std::string_view kProducers[] = {
-        "Command11", "cmdequal",     "cmdsquare", "cmdcube", "cmdsqrt", "cmdcuberoot",
-        "cmddivide", "cmdfactorial", "cmdint",    "cmdexp",  "cmdln",   "cmdlog",
-        "cmdpi",     "cmdsin",       "cmdcos",    "cmdtan",  "mrecall",
-    };
-    for (const std::string_view producer : kProducers) {
-        if (producer == key) {
-            return true;
-        }
-    }
-    return false;
-}
-
 void CheckInvariants(const Engine& engine, const FakeWindow& window) {
     if (window.indicator != "" && window.indicator != "M") {
         Violation("the indicator is \"\" or \"M\"", window);
@@ -96,7 +82,7 @@ void CheckInvariants(const Engine& engine, const FakeWindow& window) {
     }
 }
 
-void ClickAndCheck(Engine& engine, FakeWindow& window, std::string_view key) {
+void ClickAndCheck(Engine& engine, FakeWindow& window, std::string_view key, bool showsNumber) {
     const std::size_t writesBefore = window.displayWrites.size();
     const int focusBefore = window.focusRequests;
     // The slowest key, "=" with a hundred million passes of "x^n", takes well under a second in an
@@ -108,12 +94,39 @@ void ClickAndCheck(Engine& engine, FakeWindow& window, std::string_view key) {
     }
     const bool succeeded = window.focusRequests == focusBefore;
     const bool wrote = window.displayWrites.size() > writesBefore;
-    if (ProducesNumber(key) && succeeded && wrote && window.display != kInvalidInputText &&
+    if (showsNumber && succeeded && wrote && window.display != kInvalidInputText &&
         !ReadsBack(window.display)) {
         Violation("a result on the display reads back as a number", window);
     }
     window.displayWrites.clear();
 }
+
+// What an input byte picks after the keys of the engine's table, in this order; each returns
+// whether the window is still open.
+using Event = bool (*)(Engine&, FakeWindow&, testing::FuzzInput&);
+constexpr Event kEventsAfterKeys[] = {
+    [](Engine&, FakeWindow&, testing::FuzzInput&) { return false; },  // Exit closes the window
+    [](Engine&, FakeWindow& window, testing::FuzzInput& input) {
+        window.degreeSelected = (input.byte() & 1) == 0;
+        return true;
+    },
+    [](Engine& engine, FakeWindow& window, testing::FuzzInput& input) {
+        testing::TypeCharacter(engine, window, static_cast<std::int16_t>(input.word()));
+        return true;
+    },
+    [](Engine&, FakeWindow& window, testing::FuzzInput& input) {
+        window.display += input.take(input.word());  // a paste at the end
+        return true;
+    },
+    [](Engine&, FakeWindow& window, testing::FuzzInput& input) {
+        window.display = input.take(input.word());  // a paste over the whole text
+        return true;
+    },
+    [](Engine&, FakeWindow& window, testing::FuzzInput& input) {
+        window.display = kInterestingTexts[input.byte() % std::size(kInterestingTexts)];
+        return true;
+    },
+};
 
 }  // namespace
 
@@ -124,26 +137,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     testing::FuzzInput input({data, size});
     const auto digits = DigitKeyClicks();
     const auto others = OtherKeyClicks();
-    const std::size_t keyCount = digits.size() + others.size();  // the next event is Exit
+    const std::size_t keyCount = digits.size() + others.size();
     while (!input.empty()) {
-        const std::size_t event = input.byte() % (keyCount + 6);
+        const std::size_t event = input.byte() % (keyCount + std::size(kEventsAfterKeys));
         try {
             if (event < digits.size()) {
-                ClickAndCheck(engine, window, digits[event].name);
+                ClickAndCheck(engine, window, digits[event].name, false);
             } else if (event < keyCount) {
-                ClickAndCheck(engine, window, others[event - digits.size()].name);
-            } else if (event == keyCount) {
-                return 0;  // Exit closes the window
-            } else if (event == keyCount + 1) {
-                window.degreeSelected = (input.byte() & 1) == 0;
-            } else if (event == keyCount + 2) {
-                testing::TypeCharacter(engine, window, static_cast<std::int16_t>(input.word()));
-            } else if (event == keyCount + 3) {
-                window.display += input.take(input.word());  // a paste at the end
-            } else if (event == keyCount + 4) {
-                window.display = input.take(input.word());  // a paste over the whole text
-            } else {
-                window.display = kInterestingTexts[input.byte() % std::size(kInterestingTexts)];
+                const KeyClick& key = others[event - digits.size()];
+                ClickAndCheck(engine, window, key.name, key.showsNumber);
+            } else if (!kEventsAfterKeys[event - keyCount](engine, window, input)) {
+                return 0;
             }
         } catch (...) {
             Violation("no failure escapes an operation", window);

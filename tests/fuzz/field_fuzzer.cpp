@@ -255,59 +255,64 @@ void sendMouse(TextField& field, QEvent::Type type, QPoint point, Qt::MouseButto
     QApplication::sendEvent(&field, &event);
 }
 
+// What assistive technology may ask of the field: edits, selections, and reads of text and places.
+struct AccessibleCall {
+    QAccessibleInterface* accessible;
+    QAccessibleTextInterface* text;
+    QAccessibleEditableTextInterface* editable;
+    TextField& field;
+    Input& input;
+    int start;
+    int end;
+};
+
+constexpr void (*kAccessibleCalls[])(const AccessibleCall&) = {
+    [](const AccessibleCall& call) {
+        call.editable->insertText(call.start, call.input.shortText());
+    },
+    [](const AccessibleCall& call) { call.editable->deleteText(call.start, call.end); },
+    [](const AccessibleCall& call) {
+        call.editable->replaceText(call.start, call.end, call.input.text());
+    },
+    [](const AccessibleCall& call) { call.text->setSelection(0, call.start, call.end); },
+    [](const AccessibleCall& call) { call.text->addSelection(call.start, call.end); },
+    [](const AccessibleCall& call) { call.text->removeSelection(0); },
+    [](const AccessibleCall& call) { call.text->setCursorPosition(call.start); },
+    [](const AccessibleCall& call) { call.text->scrollToSubstring(call.start, call.end); },
+    [](const AccessibleCall& call) {
+        call.accessible->setText(QAccessible::Value, call.input.text());
+    },
+    [](const AccessibleCall& call) {
+        (void)call.text->text(call.start, call.end);
+        (void)call.text->characterRect(call.start);
+    },
+    [](const AccessibleCall& call) {
+        (void)call.text->offsetAtPoint(call.field.mapToGlobal(call.input.point(call.field.size())));
+    },
+    [](const AccessibleCall& call) {
+        int selectionStart = 0;
+        int selectionEnd = 0;
+        call.text->selection(0, &selectionStart, &selectionEnd);
+        const auto boundary = static_cast<QAccessible::TextBoundaryType>(call.input.byte() % 6);
+        (void)call.text->textAtOffset(call.start, boundary, &selectionStart, &selectionEnd);
+        (void)call.text->textBeforeOffset(call.start, boundary, &selectionStart, &selectionEnd);
+        (void)call.text->textAfterOffset(call.start, boundary, &selectionStart, &selectionEnd);
+    },
+};
+
 void editThroughAccessibility(TextField& field, Input& input) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&field);
-    QAccessibleTextInterface* text = accessible->textInterface();
-    QAccessibleEditableTextInterface* editable = accessible->editableTextInterface();
     const qsizetype size = field.text().size();
     const int start = input.offset(size);
     const int end = input.offset(size);
-    switch (input.byte() % 12) {
-        case 0:
-            editable->insertText(start, input.shortText());
-            break;
-        case 1:
-            editable->deleteText(start, end);
-            break;
-        case 2:
-            editable->replaceText(start, end, input.text());
-            break;
-        case 3:
-            text->setSelection(0, start, end);
-            break;
-        case 4:
-            text->addSelection(start, end);
-            break;
-        case 5:
-            text->removeSelection(0);
-            break;
-        case 6:
-            text->setCursorPosition(start);
-            break;
-        case 7:
-            text->scrollToSubstring(start, end);
-            break;
-        case 8:
-            accessible->setText(QAccessible::Value, input.text());
-            break;
-        case 9:
-            (void)text->text(start, end);
-            (void)text->characterRect(start);
-            break;
-        case 10:
-            (void)text->offsetAtPoint(field.mapToGlobal(input.point(field.size())));
-            break;
-        default: {
-            int selectionStart = 0;
-            int selectionEnd = 0;
-            text->selection(0, &selectionStart, &selectionEnd);
-            const auto boundary = static_cast<QAccessible::TextBoundaryType>(input.byte() % 6);
-            (void)text->textAtOffset(start, boundary, &selectionStart, &selectionEnd);
-            (void)text->textBeforeOffset(start, boundary, &selectionStart, &selectionEnd);
-            (void)text->textAfterOffset(start, boundary, &selectionStart, &selectionEnd);
-            break;
-        }
-    }
+    const AccessibleCall call{accessible,
+                              accessible->textInterface(),
+                              accessible->editableTextInterface(),
+                              field,
+                              input,
+                              start,
+                              end};
+    kAccessibleCalls[input.byte() % std::size(kAccessibleCalls)](call);
 }
 
 void drag(TextField& field, Input& input) {
@@ -350,54 +355,42 @@ void key(TextField& field, Input& input) {
     QApplication::sendEvent(&field, &event);
 }
 
-// Runs one event that the input describes.
-void runEvent(TextField& field, Input& input, Qt::MouseButtons& held) {
-    switch (input.byte() % 11) {
-        case 0:
-        case 1:
-            key(field, input);
-            break;
-        case 2: {
-            QKeyEvent event(QEvent::KeyPress, Qt::Key_unknown, {}, QString(input.unit()));
-            QApplication::sendEvent(&field, &event);
-            break;
-        }
-        case 3: {
-            const Qt::MouseButton button = kButtons[input.byte() % std::size(kButtons)];
-            held |= button;
-            const bool twice = input.byte() % 3 == 0;
-            sendMouse(field, twice ? QEvent::MouseButtonDblClick : QEvent::MouseButtonPress,
-                      input.point(field.size()), button, held, input.modifiers());
-            break;
-        }
-        case 4:
-            sendMouse(field, QEvent::MouseMove, input.point(field.size()), Qt::NoButton, held,
-                      input.modifiers());
-            break;
-        case 5: {
-            const Qt::MouseButton button = kButtons[input.byte() % std::size(kButtons)];
-            held &= ~button;
-            sendMouse(field, QEvent::MouseButtonRelease, input.point(field.size()), button, held,
-                      input.modifiers());
-            break;
-        }
-        case 6:
-            editThroughAccessibility(field, input);
-            break;
-        case 7:
-            drag(field, input);
-            break;
-        case 8:
-            QGuiApplication::clipboard()->setText(input.text());
-            break;
-        case 9:
-            field.resize(input.word() % 700, 27);
-            break;
-        default:
-            field.setText(input.text());
-            break;
-    }
-}
+// The events that the input picks from, with the mouse buttons held between them; a key press is
+// picked twice as often as each of the others.
+constexpr void (*kEvents[])(TextField&, Input&, Qt::MouseButtons&) = {
+    [](TextField& field, Input& input, Qt::MouseButtons&) { key(field, input); },
+    [](TextField& field, Input& input, Qt::MouseButtons&) { key(field, input); },
+    [](TextField& field, Input& input, Qt::MouseButtons&) {
+        QKeyEvent event(QEvent::KeyPress, Qt::Key_unknown, {}, QString(input.unit()));
+        QApplication::sendEvent(&field, &event);
+    },
+    [](TextField& field, Input& input, Qt::MouseButtons& held) {
+        const Qt::MouseButton button = kButtons[input.byte() % std::size(kButtons)];
+        held |= button;
+        const bool twice = input.byte() % 3 == 0;
+        sendMouse(field, twice ? QEvent::MouseButtonDblClick : QEvent::MouseButtonPress,
+                  input.point(field.size()), button, held, input.modifiers());
+    },
+    [](TextField& field, Input& input, Qt::MouseButtons& held) {
+        sendMouse(field, QEvent::MouseMove, input.point(field.size()), Qt::NoButton, held,
+                  input.modifiers());
+    },
+    [](TextField& field, Input& input, Qt::MouseButtons& held) {
+        const Qt::MouseButton button = kButtons[input.byte() % std::size(kButtons)];
+        held &= ~button;
+        sendMouse(field, QEvent::MouseButtonRelease, input.point(field.size()), button, held,
+                  input.modifiers());
+    },
+    [](TextField& field, Input& input, Qt::MouseButtons&) {
+        editThroughAccessibility(field, input);
+    },
+    [](TextField& field, Input& input, Qt::MouseButtons&) { drag(field, input); },
+    [](TextField&, Input& input, Qt::MouseButtons&) {
+        QGuiApplication::clipboard()->setText(input.text());
+    },
+    [](TextField& field, Input& input, Qt::MouseButtons&) { field.resize(input.word() % 700, 27); },
+    [](TextField& field, Input& input, Qt::MouseButtons&) { field.setText(input.text()); },
+};
 
 QWidget* window = nullptr;
 
@@ -432,7 +425,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Qt::MouseButtons held;
     while (!input.empty()) {
         const Selection before = selectionOf(*field);
-        runEvent(*field, input, held);
+        kEvents[input.byte() % std::size(kEvents)](*field, input, held);
         QCoreApplication::sendPostedEvents();
         check(*field, before);
     }
