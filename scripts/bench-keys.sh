@@ -15,11 +15,12 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 clicks=${1:-1000}
 rounds=5
-install_missing_packages "${test_packages[@]}" xvfb
-build=$(benchmark_build_dir)
+use_benchmark_build tallomat startup-bare-window key-latency-timer
+install_missing_packages xvfb
 
 timer=$build/bench/latency/key-latency-timer
 compared_programs "$build"
+require_programs "$timer" "${programs[@]}"
 work=$(mktemp -d)
 trap 'stop_xvfb; rm -rf "$work"' EXIT
 start_xvfb

@@ -13,11 +13,12 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 runs=${1:-7}
-install_missing_packages "${test_packages[@]}" xvfb xdotool time
-build=$(benchmark_build_dir)
+use_benchmark_build tallomat startup-bare-window startup-map-timer
+install_missing_packages xvfb xdotool time
 
 timer=$build/bench/startup/startup-map-timer
 compared_programs "$build"
+require_programs "$timer" "${programs[@]}"
 work=$(mktemp -d)
 trap 'stop_xvfb; rm -rf "$work"' EXIT
 start_xvfb

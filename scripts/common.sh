@@ -30,6 +30,16 @@ test_packages=(
     clang-14 libclang-rt-14-dev                # the fuzzers (libFuzzer)
 )
 
+# What the benchmarks and the soak need to build their programs: Google Benchmark, Qt's private
+# headers for the driver and window tools, and xcb for the programs that watch a real window. The
+# scripts that run under an X server add what they run there.
+benchmark_packages=(
+    "${program_packages[@]}"
+    qt6-base-private-dev                       # the key-sequence driver and the window tools
+    libbenchmark-dev                           # the engine benchmarks
+    pkg-config libxcb1-dev                     # the start-up and key-latency timers
+)
+
 # Installs those of the given packages that are missing; runs no apt-get when none is.
 install_missing_packages() {
     local missing=() package
@@ -70,12 +80,43 @@ build_program() {
     cmake --build "$repo_root/build" --target tallomat
 }
 
-# The build folder that a benchmark measures: BUILD_DIR when it is set, else build/, built first.
-benchmark_build_dir() {
-    if [ -z "${BUILD_DIR:-}" ]; then
-        build_project >/dev/null
+# Sets `build` to the folder that a benchmark measures, with the given targets built there:
+# BUILD_DIR as it is when it is set (a test that runs a benchmark names its own build, and nothing
+# is installed or built then), else build/. A build/ that the test command configured keeps its
+# configuration; a new one is configured with the benchmarks alone. Called in the script's own
+# shell, not in $(...), where a failed build would go unnoticed and leave old programs measured.
+use_benchmark_build() {
+    if [ -n "${BUILD_DIR:-}" ]; then
+        build=$BUILD_DIR
+        return 0
     fi
-    echo "${BUILD_DIR:-$repo_root/build}"
+    build=$repo_root/build
+    install_missing_packages "${benchmark_packages[@]}"
+    local options=(-DTALLOMAT_BENCHMARKS=ON) log
+    if [ ! -f "$build/CMakeCache.txt" ]; then
+        options+=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
+            -DTALLOMAT_DESKTOP=OFF)
+    fi
+    log=$(mktemp)
+    if ! cmake -S "$repo_root" -B "$build" "${options[@]}" >"$log" 2>&1 ||
+        ! cmake --build "$build" --target "$@" >>"$log" 2>&1; then
+        cat "$log" >&2
+        rm -f "$log"
+        echo "$(basename "$0"): the build in $build failed; nothing was measured" >&2
+        exit 1
+    fi
+    rm -f "$log"
+}
+
+# Stops the script with a message when one of the given programs is not there to run.
+require_programs() {
+    local program
+    for program in "$@"; do
+        if [ ! -x "$program" ]; then
+            echo "$(basename "$0"): $program is not built; nothing was measured" >&2
+            exit 1
+        fi
+    done
 }
 
 # Sets `programs` to what the benchmarks compare, as built in the given folder: Simple Tallomat
@@ -88,15 +129,28 @@ compared_programs() {
 }
 
 # Starts Xvfb on a free display for the programs that this script starts next, which draw on it
-# through Qt's X11 platform; stop_xvfb ends it.
+# through Qt's X11 platform; stop_xvfb ends it. Stops the script with Xvfb's own words when it ends
+# or has not given its display within 10 seconds.
 start_xvfb() {
-    local display_file
+    local display_file log
     display_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+    log=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >"$log" 2>&1 &
     xvfb_pid=$!
-    until [ -s "$display_file" ]; do sleep 0.05; done
+    for _ in $(seq 200); do
+        if [ -s "$display_file" ] || ! kill -0 "$xvfb_pid" 2>/dev/null; then
+            break
+        fi
+        sleep 0.05
+    done
+    if [ ! -s "$display_file" ]; then
+        echo "$(basename "$0"): Xvfb did not start:" >&2
+        cat "$log" >&2
+        rm -f "$display_file" "$log"
+        exit 1
+    fi
     export DISPLAY=:$(head -1 "$display_file") QT_QPA_PLATFORM=xcb
-    rm -f "$display_file"
+    rm -f "$display_file" "$log"
 }
 
 stop_xvfb() {

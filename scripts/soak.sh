@@ -4,14 +4,15 @@
 # first thousand tokens, and fails on a crash, on a token left unanswered, or on a growth of
 # 1 MiB or more.
 #   scripts/soak.sh [COUNT [SEED]]       (default 100000 tokens, seed 20261207)
-# BUILD_DIR=folder runs the programs built there instead of building build/.
+# BUILD_DIR=folder runs the programs built there instead of building build/, and installs nothing:
+# ctest runs it so, with its own build.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 count=${1:-100000}
 seed=${2:-20261207}
-install_missing_packages "${test_packages[@]}"
-build=$(benchmark_build_dir)
+use_benchmark_build tallomat-keys tallomat-soak-tokens
+require_programs "$build/tallomat-keys" "$build/tallomat-soak-tokens"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
