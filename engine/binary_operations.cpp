@@ -89,11 +89,9 @@ void Engine::cmdequal_Click() {
         }
         if (state_.operation == opcode::kPower) {
             state_.resultnum = 1;
+            RaiseToWholePower(state_.firstnum, state_.secondnum, state_.resultnum);
             // The window does not repaint during an operation, so the display is written once.
-            if (RaiseByRepeatedMultiplication(state_.firstnum, state_.secondnum,
-                                              state_.resultnum)) {
-                showResult();
-            }
+            showResult();
         }
         if (state_.operation == opcode::kRound) {
             const std::int32_t decimals = ToInt32(state_.secondnum);

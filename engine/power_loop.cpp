@@ -30,19 +30,14 @@ bool cannotSettleWithinBound(double base) {
     return passesToEitherEnd > 1.01 * static_cast<double>(kMaxPowerMultiplications);
 }
 
-}  // namespace
-
-bool RaiseByRepeatedMultiplication(double base, double limit, double& resultnum) {
-    if (!(limit < std::numeric_limits<double>::infinity())) {
-        Fail(FailureKind::TooManyPasses);  // +Infinity or not-a-number: the loop would never end
-    }
-    // Every float of 2^53 or more is an integer, so floor gives the exact number of passes.
-    const double passes = limit >= 1 ? std::floor(limit) : 0;
+// The loop of "x^n": `passes` is a whole number, 0 or more. An overflow fails only when `watched`
+// holds it; otherwise the product goes on as an infinity, which settles at once.
+double MultiplyRepeatedly(double base, double passes, unsigned watched, double& resultnum) {
     if (passes > static_cast<double>(kMaxPowerMultiplications) && cannotSettleWithinBound(base)) {
         Fail(FailureKind::TooManyPasses);  // known at once, without a hundred million passes
     }
-    // The product lives in a local while the loop runs; it reaches `resultnum` at the end, or with
-    // the infinity of an overflow. At the bound `resultnum` keeps its 1: no partial power is left.
+    // The product lives in a local and is returned; `resultnum` gets only the infinity of a
+    // failing overflow. At the bound `resultnum` keeps its 1: no partial power is left.
     double product = resultnum;
     double previous = product;  // the product one pass before `product`, from pass 2 on
     const std::uint64_t allowed = passes > static_cast<double>(kMaxPowerMultiplications)
@@ -57,8 +52,10 @@ bool RaiseByRepeatedMultiplication(double base, double limit, double& resultnum)
         // there alone, which keeps this loop to a few instructions a pass.
         if (!(std::fabs(next) <= DBL_MAX)) {
             const ArithmeticStep step = Multiply(base, product);
-            resultnum = step.result;
-            StatusCheck(step);
+            if (step.flags & watched) {
+                resultnum = step.result;
+                StatusCheck(step, watched);
+            }
         }
         if (sameBits(next, product)) {
             settled = true;  // a fixed point: every further pass leaves it as it is
@@ -75,8 +72,26 @@ bool RaiseByRepeatedMultiplication(double base, double limit, double& resultnum)
     if (!settled && static_cast<double>(pass) < passes) {
         Fail(FailureKind::TooManyPasses);
     }
-    resultnum = product;
-    return passes > 0;
+    return product;
+}
+
+}  // namespace
+
+void RaiseToWholePower(double base, double exponent, double& resultnum) {
+    if (!(std::fabs(exponent) < std::numeric_limits<double>::infinity())) {
+        Fail(FailureKind::TooManyPasses);  // an infinity or not-a-number: no count of passes
+    }
+    // Every float of 2^53 or more is an integer, so trunc gives the exact number of passes.
+    const double whole = std::trunc(exponent);
+    if (whole >= 0) {
+        resultnum = MultiplyRepeatedly(base, whole, kAllStatusFlags, resultnum);
+        return;
+    }
+    // An overflowing base^m is no failure here: its reciprocal is 0, as an underflow is 0.
+    const double power = MultiplyRepeatedly(base, -whole, kAllStatusFlags & ~kOverflow, resultnum);
+    const ArithmeticStep reciprocal = Divide(1, power);
+    resultnum = reciprocal.result;
+    StatusCheck(reciprocal);
 }
 
 }  // namespace tallomat

@@ -39,7 +39,7 @@ const EvaluationCase kEvaluations[] = {
     {"display=7 cmdadd cmdequal", "7"},
     {"display=7 cmdmul cmdequal", "0"},
     {"display=7 cmddiv cmdequal", "\\s"},
-    {"display=7 cmdpower cmdequal", "\\s"},
+    {"display=7 cmdpower cmdequal", "1"},
     {"display=7 cmdround cmdequal", "7"},
     {"display=7 cmdadd cmdmul display=2 cmdequal", "9"},
     {"display=5 cmdequal", "5"},
@@ -71,13 +71,16 @@ const EvaluationCase kEvaluations[] = {
     {"display=1234.5 cmdround display=-2 cmdequal", "1200"},
     {"display=2.5 cmdround display=0.5 cmdequal", "2"},
     {"display=1E+308 cmdround display=-308 cmdequal", "1E+308"},
-    // The power loop.
+    // The power loop, to the whole part of the exponent toward zero: 0 gives 1, -m gives 1 / x^m.
     {"display=2 cmdpower display=3 cmdequal", "8"},
     {"display=2 cmdpower display=3 cmdequal cmdequal", "256"},
     {"display=-2 cmdpower display=3 cmdequal", "-8"},
     {"display=2 cmdpower display=2.5 cmdequal", "4"},
-    {"display=2 cmdpower display=\\s0 cmdequal", "\\s0"},
-    {"display=2 cmdpower display=-3 cmdequal", "-3"},
+    {"display=2 cmdpower display=\\s0 cmdequal", "1"},
+    {"display=2 cmdpower display=-0.5 cmdequal", "1"},
+    {"display=2 cmdpower display=-2.5 cmdequal", "0.25"},
+    {"display=-2 cmdpower display=-3 cmdequal", "-0.125"},
+    {"display=10 cmdpower display=-400 cmdequal", "0"},
     {"display=2 cmdpower display=-Infinity cmdequal", "-Infinity"},
     {"display=2 cmdpower display=1000 cmdequal", "1.07150860718627E+301"},
     {"display=10 cmdpower display=400 cmdequal", "400"},
@@ -174,16 +177,21 @@ const AftermathCase kAftermaths[] = {
     {"display=2 cmdround display=3000000000 cmdequal", "3000000000", 2, 3e9, "Round", 0, kTrue, 1},
     {"display=1.7E+308 cmdround display=-308 cmdequal", "-308", 1.7e308, -308, "Round", 0, kTrue,
      1},
-    // The power loop: no pass leaves resultnum 1 and the display as entered.
-    {"display=2 cmdpower display=\\s0 cmdequal", "\\s0", 2, 0, "x^n", 1, kTrue, 0},
+    // The power loop: resultnum holds the power shown.
+    {"display=2 cmdpower display=\\s0 cmdequal", "1", 2, 0, "x^n", 1, kTrue, 0},
+    {"display=2 cmdpower display=-3 cmdequal", "0.125", 2, -3, "x^n", 0.125, kTrue, 0},
     {"display=2 cmdpower display=3 cmdequal", "8", 2, 3, "x^n", 8, kTrue, 0},
     // An overflow keeps the entered exponent on display and the infinity in resultnum.
     {"display=10 cmdpower display=400 cmdequal", "400", 10, 400, "x^n", kInf, kTrue, 1},
     {"display=2 cmdpower display=999999999999 cmdequal", "999999999999", 2, 999999999999.0, "x^n",
      kInf, kTrue, 1},
     {"display=-10 cmdpower display=400 cmdequal", "400", -10, 400, "x^n", -kInf, kTrue, 1},
-    // An infinite exponent fails before any pass.
+    // An infinite exponent fails before any pass; a reciprocal of 0 or beyond the range fails.
     {"display=2 cmdpower display=Infinity cmdequal", "Infinity", 2, kInf, "x^n", 1, kTrue, 1},
+    {"display=2 cmdpower display=-Infinity cmdequal", "-Infinity", 2, -kInf, "x^n", 1, kTrue, 1},
+    {"display=0 cmdpower display=-3 cmdequal", "-3", 0, -3, "x^n", kInf, kTrue, 1},
+    {"display=0.5 cmdpower display=-2000 cmdequal", "-2000", 0.5, -2000, "x^n", kInf, kTrue, 1},
+    {"display=0.5 cmdpower display=-1074 cmdequal", "-1074", 0.5, -1074, "x^n", kInf, kTrue, 1},
     // A lenient reading beyond the float range fails before secondnum is stored.
     {"display=2 cmdadd display=1e999x cmdequal", "1e999x", 2, 0, "+", 0, kFalse, 1},
 };
@@ -202,6 +210,7 @@ TEST(PowerLoop, FailsBeyondItsBoundWithoutChangingTheDisplay) {
         {"1.0000001", "1E+12"},     {"1.0000001", "100000001"}, {"0.9999999", "1E+12"},
         {"0.9999999", "100000002"}, {"-1.0000001", "1E+12"},    {"1.000000001", "1E+300"},
         {"1.0000070625", "1E+12"},  // would overflow just beyond the bound: found by running
+        {"1.0000001", "-1E+12"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.base) + " x^n " + c.exponent);
