@@ -37,6 +37,7 @@ constexpr Modifier kModifiers[] = {
     {"Shift+", Qt::ShiftModifier},
     {"Ctrl+", Qt::ControlModifier},
     {"Alt+", Qt::AltModifier},
+    {"Keypad+", Qt::KeypadModifier},
 };
 
 // A key press as a desktop keyboard reports it.
@@ -62,7 +63,10 @@ std::optional<KeyPress> parseKey(std::string_view key) {
     }
     if (const NamedKey* named = findNamedKey(key)) {
         const bool backtab = named->key == Qt::Key_Tab && (modifiers & Qt::ShiftModifier);
-        return KeyPress{backtab ? Qt::Key_Backtab : named->key,
+        const bool keypadEnter = named->key == Qt::Key_Return && (modifiers & Qt::KeypadModifier);
+        return KeyPress{backtab       ? Qt::Key_Backtab
+                        : keypadEnter ? Qt::Key_Enter
+                                      : named->key,
                         QString::fromLatin1(named->text.data(), qsizetype(named->text.size())),
                         modifiers};
     }

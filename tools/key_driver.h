@@ -19,6 +19,9 @@ class frmmain;
 //   key:Shift+K, key:Ctrl+K,       the same with modifiers held, as a desktop keyboard reports
 //   key:Alt+K, key:Ctrl+Shift+K    them: Shift+Tab is Backtab, and with Ctrl a letter types its
 //                                  control character (key:Ctrl+H types Backspace)
+//   key:Keypad+K                   a key of the numeric keypad: key:Keypad+5, key:Keypad+Enter,
+//                                  and its decimal key as layouts send it, key:Keypad+, (German,
+//                                  Russian, ...) or key:Keypad+. (English)
 // Keys go to the widget that has the input focus.
 class KeyDriver {
   public:

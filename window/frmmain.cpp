@@ -163,18 +163,23 @@ bool frmmain::eventFilter(QObject* watched, QEvent* event) {
 
 // Returns true when the key event is consumed here, so that the display never sees it. A single
 // character that the filter lets through goes on to the field's own editing; the filter only ever
-// returns 0 or the code that it was given. The field knows Backspace by its key, so a Backspace
-// code typed by another key (Ctrl+H) is edited here, as is a text of several characters: each
-// character passes the filter in turn and, when let through, is applied before the next one.
+// returns 0 or the code that it was given. The field knows Backspace by its key and types the key's
+// own text, so a Backspace code typed by another key (Ctrl+H) is edited here, as is the point of a
+// keypad decimal key that sends a comma, and a text of several characters: each character passes
+// the filter in turn and, when let through, is applied before the next one.
 bool frmmain::filterDisplayKey(const QKeyEvent& event) {
     const std::vector<std::int16_t> codes = typedCharacterCodes(event);
     if (codes.empty()) {
         return false;
     }
-    const bool fieldEditsIt = codes.size() == 1 && (codes.front() != charcode::kBackspace ||
-                                                    event.key() == Qt::Key_Backspace);
+    const std::int16_t first = codes.front();
+    const bool fieldEditsIt =
+        codes.size() == 1 &&
+        (first == charcode::kBackspace
+             ? event.key() == Qt::Key_Backspace
+             : first < charcode::kSpace || event.text() == QChar(static_cast<char16_t>(first)));
     if (fieldEditsIt) {
-        std::int16_t code = codes.front();
+        std::int16_t code = first;
         runKeyPress(code);
         return code == 0;
     }

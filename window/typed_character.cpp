@@ -38,8 +38,14 @@ std::vector<std::int16_t> typedCharacterCodes(const QKeyEvent& event) {
         default:
             break;
     }
+    // The keypad's decimal key sends "," in many layouts (German, Russian, ...); it types the
+    // point.
+    const QString text = event.text();
+    if ((event.modifiers() & Qt::KeypadModifier) && (text == u"," || text == u".")) {
+        return {'.'};
+    }
     std::vector<std::int16_t> codes;
-    for (const QChar unit : event.text()) {
+    for (const QChar unit : text) {
         codes.push_back(static_cast<std::int16_t>(unit.unicode()));
     }
     return codes;

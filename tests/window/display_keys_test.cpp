@@ -56,6 +56,8 @@ const Case kCases[] = {
     {"letter is discarded", "12", {typed(Qt::Key_E, u"e")}, "12", ""},
     {"space is discarded", "12", {typed(Qt::Key_Space, u" ")}, "12", ""},
     {"comma is discarded", "12", {typed(Qt::Key_Comma, u",")}, "12", ""},
+    {"keypad comma types the point", "12", {{Qt::Key_Comma, u",", Qt::KeypadModifier}}, "12.", ""},
+    {"keypad point types the point", "12", {{Qt::Key_Period, u".", Qt::KeypadModifier}}, "12.", ""},
     {"Escape is discarded", "12", {typed(Qt::Key_Escape, u"\x1b")}, "12", ""},
     {"Ctrl+K is discarded", "12", {kHome, kKillLine}, "12", ""},
     {"accented letter is discarded", "12", {typed(Qt::Key_unknown, u"\u00e9")}, "12", ""},
