@@ -9,6 +9,9 @@
 #include "keys.h"
 
 namespace tallomat {
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QByteArray repeated(const char* piece, int times) {
@@ -64,7 +67,7 @@ void pasteIntoDisplay(const QByteArray& bytes) {
     auto* data = new QMimeData;
     data->setData(QStringLiteral("text/plain"), bytes);
     QApplication::clipboard()->setMimeData(data);
-    QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_V, u"\x16"_qs,
+    QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_V, u"\x16"_s,
                         Qt::ControlModifier);
 }
 

@@ -32,6 +32,11 @@ constexpr RoleColours kRoles[] = {
     {QPalette::ToolTipBase, 0xffffffdc, 0xffffffdc},
     {QPalette::ToolTipText, 0xff000000, 0xff000000},
     {QPalette::PlaceholderText, 0x80000000, 0x80000000},
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    // Qt 6.6 added the accent role; the classic palette has no accent of its own, so it takes
+    // the highlight's colours.
+    {QPalette::Accent, 0xff308cc6, 0xff919191},
+#endif
 };
 static_assert(std::size(kRoles) == QPalette::NColorRoles, "every role has its colours");
 

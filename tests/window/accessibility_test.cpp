@@ -13,6 +13,9 @@
 #include "window_fixture.h"
 
 namespace tallomat {
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QAccessible::Role roleOf(ControlKind kind) {
@@ -153,9 +156,9 @@ class AccessibilityTest : public WindowSuite {
     }
 
     void onlyTheIndicatorIsUnavailable() {
-        QVERIFY(accessible(u"txtstorevalue"_qs)->state().disabled);
-        QVERIFY(!accessible(u"txtinsert"_qs)->state().disabled);
-        QVERIFY(accessible(u"txtinsert"_qs)->state().editable);
+        QVERIFY(accessible(u"txtstorevalue"_s)->state().disabled);
+        QVERIFY(!accessible(u"txtinsert"_s)->state().disabled);
+        QVERIFY(accessible(u"txtinsert"_s)->state().editable);
     }
 
     void optionsReportWhichIsChecked_data() {
@@ -169,27 +172,27 @@ class AccessibilityTest : public WindowSuite {
         QFETCH(QString, clicks);
         QFETCH(bool, degreeChecked);
         fixture_->click(clicks);
-        QCOMPARE(accessible(u"optiondegree"_qs)->state().checked, degreeChecked);
-        QCOMPARE(accessible(u"optionrad"_qs)->state().checked, !degreeChecked);
+        QCOMPARE(accessible(u"optiondegree"_s)->state().checked, degreeChecked);
+        QCOMPARE(accessible(u"optionrad"_s)->state().checked, !degreeChecked);
     }
 
     // A screen reader hears every result: each write of the display or the indicator raises a
     // text change with the new text, and a failing sign change an alert that reads out why.
     void screenReaderHearsEveryResult() {
         AccessibilityEvents events;
-        fixture_->click(u"Command7 cmdadd Command5 cmdequal mstore cmdadd Command11"_qs);
+        fixture_->click(u"Command7 cmdadd Command5 cmdequal mstore cmdadd Command11"_s);
         QStringList heard;
         for (const AccessibilityEvents::Event& event : events.take()) {
             if (event.type == QAccessible::TextUpdated && event.object != nullptr) {
-                heard.append(event.object->objectName() + u": "_qs + event.text);
+                heard.append(event.object->objectName() + u": "_s + event.text);
             } else if (event.type == QAccessible::Alert) {
-                heard.append(u"alert: "_qs + event.text);
+                heard.append(u"alert: "_s + event.text);
             }
         }
         const QString why = QString::fromStdString(ErrorDescription({FailureKind::NotANumber}));
-        QCOMPARE(heard, (QStringList{u"txtinsert: 7"_qs, u"txtinsert:  "_qs, u"txtinsert:  5"_qs,
-                                     u"txtinsert: 12"_qs, u"txtstorevalue: M"_qs,
-                                     u"txtinsert:  "_qs, u"alert: "_qs + why}));
+        QCOMPARE(heard, (QStringList{u"txtinsert: 7"_s, u"txtinsert:  "_s, u"txtinsert:  5"_s,
+                                     u"txtinsert: 12"_s, u"txtstorevalue: M"_s, u"txtinsert:  "_s,
+                                     u"alert: "_s + why}));
         QCOMPARE(fixture_->takeMessages(), QStringList{why});
     }
 

@@ -10,6 +10,9 @@
 #include "window_fixture.h"
 
 namespace tallomat {
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The application palette of a dark desktop theme: light text on dark faces and fields.
@@ -71,9 +74,9 @@ class AppearanceTest : public WindowSuite {
             const QSizeF caption = QFontMetricsF(button->font()).size(0, button->text());
             QVERIFY2(
                 caption.width() <= contents.width() && caption.height() <= contents.height(),
-                qPrintable(button->objectName() + u" needs "_qs + QString::number(caption.width()) +
-                           u" x "_qs + QString::number(caption.height()) + u", has "_qs +
-                           QString::number(contents.width()) + u" x "_qs +
+                qPrintable(button->objectName() + u" needs "_s + QString::number(caption.width()) +
+                           u" x "_s + QString::number(caption.height()) + u", has "_s +
+                           QString::number(contents.width()) + u" x "_s +
                            QString::number(contents.height())));
         }
     }
@@ -89,20 +92,20 @@ class AppearanceTest : public WindowSuite {
             for (std::size_t j = i + 1; j < shown.size(); ++j) {
                 QVERIFY2(
                     !shownRect(*shown[i]).intersects(shownRect(*shown[j])),
-                    qPrintable(shown[i]->objectName() + u" overlaps "_qs + shown[j]->objectName()));
+                    qPrintable(shown[i]->objectName() + u" overlaps "_s + shown[j]->objectName()));
             }
         }
     }
 
     // The desktop's colour scheme, at start or changed while the window is open, shows nowhere.
     void aDarkDesktopPaletteChangesNoPixel() {
-        fixture_->click(u"Command7 mstore"_qs);
+        fixture_->click(u"Command7 mstore"_s);
         const QImage light = fixture_->window().grab().toImage();
         ApplicationPalette dark(darkDesktopPalette());
         QCOMPARE(fixture_->window().grab().toImage(), light);
 
         WindowFixture startedDark;
-        startedDark.click(u"Command7 mstore"_qs);
+        startedDark.click(u"Command7 mstore"_s);
         QCOMPARE(startedDark.window().grab().toImage(), light);
     }
 };

@@ -14,6 +14,9 @@
 #include "window_fixture.h"
 
 namespace tallomat {
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Equal registers, NaN included.
@@ -63,7 +66,7 @@ class BadInputTest : public QObject {
         const QByteArray& bytes = badInputs()[input].bytes;
         pasteIntoDisplay(bytes);
         QCOMPARE(fixture_->display(), QString::fromUtf8(bytes));
-        QCOMPARE(fixture_->focusName(), u"txtinsert"_qs);
+        QCOMPARE(fixture_->focusName(), u"txtinsert"_s);
     }
 
     void keyClickedAfterBadInput_data() {
@@ -87,7 +90,7 @@ class BadInputTest : public QObject {
 
         compareWith(model);
         QCOMPARE(fixture_->focusName(),
-                 model.window.focusRequests > 0 ? u"txtinsert"_qs : QString::fromLatin1(key));
+                 model.window.focusRequests > 0 ? u"txtinsert"_s : QString::fromLatin1(key));
     }
 
     void keyTypedAfterBadInput_data() {
@@ -112,7 +115,7 @@ class BadInputTest : public QObject {
         type(typed);
 
         compareWith(model);
-        QCOMPARE(fixture_->focusName(), u"txtinsert"_qs);
+        QCOMPARE(fixture_->focusName(), u"txtinsert"_s);
     }
 
     // "Exit", last: whatever the display holds, it closes the window.
@@ -136,7 +139,7 @@ class BadInputTest : public QObject {
         const std::string display = toUtf8(fixture_->display());
         QVERIFY2(display == model.window.display,
                  describeDifference(display, model.window.display).constData());
-        QCOMPARE(fixture_->control<TextField>(u"txtstorevalue"_qs)->text(),
+        QCOMPARE(fixture_->control<TextField>(u"txtstorevalue"_s)->text(),
                  toQString(model.window.indicator));
         QStringList expectedMessages;
         for (const std::string& message : model.window.messages) {
@@ -154,7 +157,7 @@ class BadInputTest : public QObject {
         for (const auto field : {&FormState::firstnum, &FormState::secondnum, &FormState::memnum,
                                  &FormState::factnum, &FormState::resultnum}) {
             QVERIFY2(same(actual.*field, expected.*field),
-                     qPrintable(QString::number(actual.*field) + u" is not "_qs +
+                     qPrintable(QString::number(actual.*field) + u" is not "_s +
                                 QString::number(expected.*field)));
         }
     }

@@ -6,6 +6,9 @@
 #include "window_fixture.h"
 
 namespace tallomat {
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Key {
@@ -97,26 +100,26 @@ class DisplayKeysTest : public WindowSuite {
         }
         QCOMPARE(fixture_->display(), QString::fromUtf8(row->expected));
         QCOMPARE(fixture_->state().operation, std::string(row->operation));
-        QCOMPARE(fixture_->focusName(), u"txtinsert"_qs);
+        QCOMPARE(fixture_->focusName(), u"txtinsert"_s);
     }
 
     // Tab is focus navigation: it leaves the display for "." without reaching the key filter.
     void tabLeavesTheDisplayForThePoint() {
         fixture_->window().setDisplayText("12");
-        fixture_->press(Qt::Key_Tab, u"\t"_qs);
-        QCOMPARE(fixture_->focusName(), u"Cmdpoint"_qs);
-        QCOMPARE(fixture_->display(), u"12"_qs);
+        fixture_->press(Qt::Key_Tab, u"\t"_s);
+        QCOMPARE(fixture_->focusName(), u"Cmdpoint"_s);
+        QCOMPARE(fixture_->display(), u"12"_s);
         fixture_->press(Qt::Key_Backtab, {}, Qt::ShiftModifier);
-        QCOMPARE(fixture_->focusName(), u"txtinsert"_qs);
+        QCOMPARE(fixture_->focusName(), u"txtinsert"_s);
     }
 
     // A display write puts the insertion point at the end; a recovery's focus selects nothing.
     void recoveryLeavesTheInsertionPoint() {
-        auto* display = fixture_->control<TextField>(u"txtinsert"_qs);
+        auto* display = fixture_->control<TextField>(u"txtinsert"_s);
         fixture_->window().setDisplayText("1.2.3");
         QCOMPARE(display->cursorPosition(), 5);
         fixture_->press(kHome.key);
-        fixture_->press(Qt::Key_Plus, u"+"_qs);  // "1.2.3" is no number: add fails, focuses
+        fixture_->press(Qt::Key_Plus, u"+"_s);  // "1.2.3" is no number: add fails, focuses
         QCOMPARE(display->cursorPosition(), 0);
         QVERIFY(!display->hasSelectedText());
     }

@@ -13,6 +13,9 @@
 #include "text_field.h"
 
 namespace tallomat {
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Key {
@@ -151,7 +154,7 @@ class TextFieldTest : public QObject {
   private slots:
     void init() {
         field_.emplace();
-        field_->setFont(QFont(u"Liberation Sans"_qs, 12));
+        field_->setFont(QFont(u"Liberation Sans"_s, 12));
         field_->resize(313, 27);
         field_->show();
         field_->activateWindow();
@@ -198,7 +201,7 @@ class TextFieldTest : public QObject {
 
         press(kSelectAll);
         press(typed(u'5'));
-        QCOMPARE(field_->text(), u"5"_qs);
+        QCOMPARE(field_->text(), u"5"_s);
         QVERIFY(inView(field_->characterRect(0)));
         press(kUndo);
         QCOMPARE(field_->text().size(), digits.size() - 1);
@@ -232,7 +235,7 @@ class TextFieldTest : public QObject {
         QTest::newRow("combining marks") << QString::fromUtf16(u"\u0301...") << true;
         QTest::newRow("a right-to-left letter") << QString(1023, u'0') + QChar(0x05d0) << false;
         QTest::newRow("control characters") << QString(3073, QChar(0x7f)) << false;
-        QTest::newRow("digits") << u"9"_qs << true;
+        QTest::newRow("digits") << u"9"_s << true;
     }
     void insertionPointStaysInView() {
         QFETCH(QString, piece);
@@ -254,7 +257,7 @@ class TextFieldTest : public QObject {
     // Clicks place the insertion point at the nearest character, a drag selects, a double click
     // selects the word under the pointer and a third click the whole text.
     void mouseSelects() {
-        field_->setText(u"12 345"_qs);
+        field_->setText(u"12 345"_s);
         const int y = field_->height() / 2;
         QTest::mouseClick(&*field_, Qt::LeftButton, {}, QPoint(1, y));
         QCOMPARE(field_->cursorPosition(), 0);
@@ -265,20 +268,20 @@ class TextFieldTest : public QObject {
         QTest::mousePress(&*field_, Qt::LeftButton, {}, beforeThree);
         QTest::mouseMove(&*field_, QPoint(field_->width() - 5, y));
         QTest::mouseRelease(&*field_, Qt::LeftButton, {}, QPoint(field_->width() - 5, y));
-        QCOMPARE(field_->selectedText(), u"345"_qs);
+        QCOMPARE(field_->selectedText(), u"345"_s);
 
         const QPoint overTwo = field_->characterRect(1).center();
         QTest::mouseDClick(&*field_, Qt::LeftButton, {}, overTwo);
-        QCOMPARE(field_->selectedText(), u"12"_qs);
+        QCOMPARE(field_->selectedText(), u"12"_s);
         QTest::mouseClick(&*field_, Qt::LeftButton, {}, overTwo);
-        QCOMPARE(field_->selectedText(), u"12 345"_qs);
+        QCOMPARE(field_->selectedText(), u"12 345"_s);
         QTest::mouseClick(&*field_, Qt::LeftButton, {}, overTwo);
         QVERIFY(!field_->hasSelectedText());
     }
 
     // Assistive technology hears of each new selection and of its end, not of plain moves.
     void selectionChangesAreAnnounced() {
-        field_->setText(u"1234"_qs);
+        field_->setText(u"1234"_s);
         AccessibilityEvents events;
         field_->setSelection(1, 3);
         press(kShiftRight);
@@ -299,12 +302,12 @@ class TextFieldTest : public QObject {
     // Text dragged over the field shows where it would go, and moves neither the insertion point
     // nor the selection until it is dropped.
     void dropInsertsAtThePointer() {
-        field_->setText(u"1234"_qs);
+        field_->setText(u"1234"_s);
         field_->setSelection(0, 1);
         field_->clearFocus();  // no blinking insertion point in the pictures
         const QImage before = field_->grab().toImage();
         QMimeData data;
-        data.setText(u"56"_qs);
+        data.setText(u"56"_s);
         const QPoint point = field_->characterRect(2).center();
         QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(&*field_, &enter);
@@ -312,7 +315,7 @@ class TextFieldTest : public QObject {
         QDragMoveEvent move(point, Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(&*field_, &move);
         QVERIFY(field_->grab().toImage() != before);
-        QCOMPARE(field_->selectedText(), u"1"_qs);
+        QCOMPARE(field_->selectedText(), u"1"_s);
         QCOMPARE(field_->cursorPosition(), 1);
         QDragLeaveEvent leave;
         QApplication::sendEvent(&*field_, &leave);
@@ -322,13 +325,13 @@ class TextFieldTest : public QObject {
         QApplication::sendEvent(&*field_, &move);
         QDropEvent drop(point, Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(&*field_, &drop);
-        QCOMPARE(field_->text(), u"125634"_qs);
+        QCOMPARE(field_->text(), u"125634"_s);
     }
 
     // The context menu offers the editing commands that apply, and runs them.
     void contextMenuEdits() {
         QApplication::clipboard()->clear();
-        field_->setText(u"1234"_qs);
+        field_->setText(u"1234"_s);
         field_->setSelection(0, 2);
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
                                 field_->mapToGlobal(QPoint(5, 5)));
@@ -341,33 +344,33 @@ class TextFieldTest : public QObject {
                 enabled.append(action->text().section(u'\t', 0, 0));
             }
         }
-        QCOMPARE(enabled, (QStringList{u"Cu&t"_qs, u"&Copy"_qs, u"Delete"_qs, u"Select All"_qs}));
+        QCOMPARE(enabled, (QStringList{u"Cu&t"_s, u"&Copy"_s, u"Delete"_s, u"Select All"_s}));
         menu->actions().at(3)->trigger();  // Cut
-        QCOMPARE(field_->text(), u"34"_qs);
-        QCOMPARE(QApplication::clipboard()->text(), u"12"_qs);
+        QCOMPARE(field_->text(), u"34"_s);
+        QCOMPARE(QApplication::clipboard()->text(), u"12"_s);
         menu->close();
     }
 
     // Assistive technology edits the text as the user does: each edit can be undone.
     void assistiveTechnologyEdits() {
-        field_->setText(u"1234"_qs);
+        field_->setText(u"1234"_s);
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&*field_);
         QVERIFY(accessible != nullptr);
         QAccessibleEditableTextInterface* editable = accessible->editableTextInterface();
         QVERIFY(editable != nullptr);
-        editable->insertText(0, u"9"_qs);
+        editable->insertText(0, u"9"_s);
         editable->deleteText(2, 4);
-        editable->replaceText(0, 1, u"77"_qs);
-        QCOMPARE(field_->text(), u"7714"_qs);
+        editable->replaceText(0, 1, u"77"_s);
+        QCOMPARE(field_->text(), u"7714"_s);
         QCOMPARE(accessible->textInterface()->characterCount(), 4);
         field_->undo();
-        QCOMPARE(field_->text(), u"914"_qs);
+        QCOMPARE(field_->text(), u"914"_s);
     }
 
     // A screen reader asks for the character, word or line around an offset, the end of the
     // text included.
     void assistiveTechnologyReadsAroundAnOffset() {
-        field_->setText(u"12 345 "_qs);
+        field_->setText(u"12 345 "_s);
         QAccessibleTextInterface* text =
             QAccessible::queryAccessibleInterface(&*field_)->textInterface();
         struct Row {
@@ -377,13 +380,13 @@ class TextFieldTest : public QObject {
             int start;
         };
         const Row rows[] = {
-            {1, QAccessible::WordBoundary, u"12"_qs, 0},
-            {2, QAccessible::WordBoundary, u" "_qs, 2},
-            {4, QAccessible::WordBoundary, u"345"_qs, 3},
-            {7, QAccessible::WordBoundary, u" "_qs, 6},
-            {4, QAccessible::CharBoundary, u"4"_qs, 4},
-            {7, QAccessible::CharBoundary, u" "_qs, 6},
-            {3, QAccessible::LineBoundary, u"12 345 "_qs, 0},
+            {1, QAccessible::WordBoundary, u"12"_s, 0},
+            {2, QAccessible::WordBoundary, u" "_s, 2},
+            {4, QAccessible::WordBoundary, u"345"_s, 3},
+            {7, QAccessible::WordBoundary, u" "_s, 6},
+            {4, QAccessible::CharBoundary, u"4"_s, 4},
+            {7, QAccessible::CharBoundary, u" "_s, 6},
+            {3, QAccessible::LineBoundary, u"12 345 "_s, 0},
             {8, QAccessible::WordBoundary, QString(), -1},
         };
         for (const Row& row : rows) {

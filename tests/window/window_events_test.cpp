@@ -14,6 +14,8 @@
 
 namespace tallomat {
 
+using namespace Qt::StringLiterals;
+
 class WindowEventsTest : public WindowSuite {
     Q_OBJECT
 
@@ -22,10 +24,10 @@ class WindowEventsTest : public WindowSuite {
     void startsLoadedWithTheDisplayFocused() {
         const FormState& state = fixture_->state();
         QCOMPARE(fixture_->display(), QString());
-        QCOMPARE(fixture_->control<TextField>(u"txtstorevalue"_qs)->text(), QString());
-        QVERIFY(fixture_->control<QRadioButton>(u"optiondegree"_qs)->isChecked());
-        QVERIFY(!fixture_->control<QRadioButton>(u"optionrad"_qs)->isChecked());
-        QCOMPARE(fixture_->focusName(), u"txtinsert"_qs);
+        QCOMPARE(fixture_->control<TextField>(u"txtstorevalue"_s)->text(), QString());
+        QVERIFY(fixture_->control<QRadioButton>(u"optiondegree"_s)->isChecked());
+        QVERIFY(!fixture_->control<QRadioButton>(u"optionrad"_s)->isChecked());
+        QCOMPARE(fixture_->focusName(), u"txtinsert"_s);
         QCOMPARE(state.startnew, kFalse);
         QCOMPARE(state.operation, std::string());
         for (const double registerValue :
@@ -52,7 +54,7 @@ class WindowEventsTest : public WindowSuite {
             }
         }
         QSet<QString> describedButExit = describedKeys;
-        describedButExit.remove(u"cmdexit"_qs);
+        describedButExit.remove(u"cmdexit"_s);
         QSet<QString> clickRoutes;
         QSet<QString> otherRoutes;
         for (const Route& route : routeTable()) {
@@ -62,7 +64,7 @@ class WindowEventsTest : public WindowSuite {
                 clickRoutes.insert(control);
             } else {
                 otherRoutes.insert(
-                    control + (route.event == RouteEvent::Load ? u" load"_qs : u" key press"_qs));
+                    control + (route.event == RouteEvent::Load ? u" load"_s : u" key press"_s));
             }
         }
         for (const QString& mismatch : {
@@ -71,7 +73,7 @@ class WindowEventsTest : public WindowSuite {
                  nameMismatch("the description's keys", describedKeys, "the click routes",
                               clickRoutes),
                  nameMismatch("the other routes", otherRoutes, "the typed character and the load",
-                              {u"txtinsert key press"_qs, u"frmmain load"_qs}),
+                              {u"txtinsert key press"_s, u"frmmain load"_s}),
              }) {
             QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
         }
@@ -114,17 +116,17 @@ class WindowEventsTest : public WindowSuite {
         QFETCH(QString, display);
         fixture_->click(keys);
         QCOMPARE(fixture_->display(), display);
-        QCOMPARE(fixture_->control<TextField>(u"txtinsert"_qs)->cursorPosition(), display.size());
+        QCOMPARE(fixture_->control<TextField>(u"txtinsert"_s)->cursorPosition(), display.size());
     }
 
     void optionsSelectOneAnotherAndTakeTheFocus() {
-        auto* degree = fixture_->control<QRadioButton>(u"optiondegree"_qs);
-        auto* radian = fixture_->control<QRadioButton>(u"optionrad"_qs);
-        fixture_->click(u"optionrad"_qs);
+        auto* degree = fixture_->control<QRadioButton>(u"optiondegree"_s);
+        auto* radian = fixture_->control<QRadioButton>(u"optionrad"_s);
+        fixture_->click(u"optionrad"_s);
         QVERIFY(radian->isChecked() && !degree->isChecked());
-        QCOMPARE(fixture_->focusName(), u"optionrad"_qs);
+        QCOMPARE(fixture_->focusName(), u"optionrad"_s);
         QVERIFY(!fixture_->window().isDegreeSelected());
-        fixture_->click(u"optiondegree"_qs);
+        fixture_->click(u"optiondegree"_s);
         QVERIFY(degree->isChecked() && !radian->isChecked());
         QCOMPARE(fixture_->state().startnew, kFalse);
     }
@@ -132,24 +134,24 @@ class WindowEventsTest : public WindowSuite {
     // A press on "Radian" released outside it focuses it without selecting it. Once the focus has
     // left the pair, Shift+Tab from "ln" still reaches the selected "Degree".
     void pressedOptionLeavesTheTabStopOnTheSelection() {
-        auto* radian = fixture_->control(u"optionrad"_qs);
+        auto* radian = fixture_->control(u"optionrad"_s);
         QTest::mousePress(radian, Qt::LeftButton);
         QTest::mouseRelease(radian, Qt::LeftButton, {}, QPoint(-5, -5));
-        QCOMPARE(fixture_->focusName(), u"optionrad"_qs);
-        fixture_->click(u"Command4 cmdln"_qs);
+        QCOMPARE(fixture_->focusName(), u"optionrad"_s);
+        fixture_->click(u"Command4 cmdln"_s);
         fixture_->press(Qt::Key_Backtab, {}, Qt::ShiftModifier);
-        QCOMPARE(fixture_->focusName(), u"optiondegree"_qs);
+        QCOMPARE(fixture_->focusName(), u"optiondegree"_s);
     }
 
     // After 7 and "+" the focus stays on "+": a typed 5 goes to the key, not into the display.
     void clickedKeyKeepsTheFocus() {
-        fixture_->click(u"Command7 cmdadd"_qs);
-        QCOMPARE(fixture_->focusName(), u"cmdadd"_qs);
-        fixture_->press(Qt::Key_5, u"5"_qs);
-        QCOMPARE(fixture_->display(), u" "_qs);
-        fixture_->click(u"txtinsert"_qs);
-        fixture_->press(Qt::Key_5, u"5"_qs);
-        QCOMPARE(fixture_->display(), u" 5"_qs);
+        fixture_->click(u"Command7 cmdadd"_s);
+        QCOMPARE(fixture_->focusName(), u"cmdadd"_s);
+        fixture_->press(Qt::Key_5, u"5"_s);
+        QCOMPARE(fixture_->display(), u" "_s);
+        fixture_->click(u"txtinsert"_s);
+        fixture_->press(Qt::Key_5, u"5"_s);
+        QCOMPARE(fixture_->display(), u" 5"_s);
     }
 
     void cancelAndBackspaceOnEmptyGiveTheDisplayTheFocus_data() {
@@ -175,23 +177,23 @@ class WindowEventsTest : public WindowSuite {
 
     // Space presses a focused key; Enter on a focused key does nothing, as no key is a default.
     void spacePressesAFocusedKeyAndEnterDoesNot() {
-        fixture_->press(Qt::Key_Tab, u"\t"_qs);
-        QCOMPARE(fixture_->focusName(), u"Cmdpoint"_qs);
-        fixture_->press(Qt::Key_Space, u" "_qs);
-        QCOMPARE(fixture_->display(), u"."_qs);
-        fixture_->press(Qt::Key_Return, u"\r"_qs);
-        QCOMPARE(fixture_->display(), u"."_qs);
+        fixture_->press(Qt::Key_Tab, u"\t"_s);
+        QCOMPARE(fixture_->focusName(), u"Cmdpoint"_s);
+        fixture_->press(Qt::Key_Space, u" "_s);
+        QCOMPARE(fixture_->display(), u"."_s);
+        fixture_->press(Qt::Key_Return, u"\r"_s);
+        QCOMPARE(fixture_->display(), u"."_s);
     }
 
     // The sign change of a display that holds no number shows why in a box titled with the
     // program's name, then gives the display the focus; the display keeps its text.
     void signChangeFailureShowsTheMessage() {
-        fixture_->click(u"Command7 cmdadd Command11"_qs);
+        fixture_->click(u"Command7 cmdadd Command11"_s);
         QCOMPARE(fixture_->takeMessages(),
                  QStringList{QString::fromStdString(ErrorDescription({FailureKind::NotANumber}))});
         activate(fixture_->window());
-        QCOMPARE(fixture_->focusName(), u"txtinsert"_qs);
-        QCOMPARE(fixture_->display(), u" "_qs);
+        QCOMPARE(fixture_->focusName(), u"txtinsert"_s);
+        QCOMPARE(fixture_->display(), u" "_s);
         QCOMPARE(fixture_->state().startnew, kTrue);
     }
 
@@ -203,10 +205,10 @@ class WindowEventsTest : public WindowSuite {
     // With the window closed, the program's event loop ends.
     void exitAndTheCloseBoxEndTheProgram() {
         QFETCH(bool, byExitKey);
-        fixture_->click(u"Command7 cmdadd"_qs);
+        fixture_->click(u"Command7 cmdadd"_s);
         QTimer::singleShot(0, [this, byExitKey] {
             if (byExitKey) {
-                fixture_->click(u"cmdexit"_qs);
+                fixture_->click(u"cmdexit"_s);
             } else {
                 fixture_->window().close();
             }

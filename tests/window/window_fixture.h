@@ -74,7 +74,8 @@ class WindowSuite : public QObject {
     void cleanup() {
         const QStringList unexpected = fixture_->takeMessages();
         fixture_.reset();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(u"message box: "_qs + unexpected.join(u'|')));
+        using namespace Qt::StringLiterals;
+        QVERIFY2(unexpected.isEmpty(), qPrintable(u"message box: "_s + unexpected.join(u'|')));
     }
 
   protected:

@@ -14,6 +14,9 @@
 #include "window_fixture.h"
 
 namespace tallomat {
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QRect pixels(const ControlEntry& entry) {
@@ -82,7 +85,7 @@ class WindowLayoutTest : public WindowSuite {
                 pushButtons.insert(widget->objectName());
             }
         }
-        QSet<QString> engineKeysAndExit{u"cmdexit"_qs};
+        QSet<QString> engineKeysAndExit{u"cmdexit"_s};
         for (const char* name : engineKeyNames()) {
             engineKeysAndExit.insert(QString::fromLatin1(name));
         }
@@ -203,8 +206,8 @@ class WindowLayoutTest : public WindowSuite {
         for (auto* key : fixture_->window().findChildren<QPushButton*>()) {
             QCOMPARE(key->palette().color(QPalette::Button), keyFace);
         }
-        QCOMPARE(fixture_->control(u"txtinsert"_qs)->palette().color(QPalette::Text), Qt::red);
-        QCOMPARE(fixture_->control(u"frameControls"_qs)->palette().color(QPalette::Window),
+        QCOMPARE(fixture_->control(u"txtinsert"_s)->palette().color(QPalette::Text), Qt::red);
+        QCOMPARE(fixture_->control(u"frameControls"_s)->palette().color(QPalette::Window),
                  Qt::white);
     }
 
@@ -221,10 +224,10 @@ class WindowLayoutTest : public WindowSuite {
             "cmdfactorial", "cmdsin",    "cmdcos",      "cmdtan",       "cmdpi",    "cmdlog",
             "cmdexp",       "cmdround",  "cmdcuberoot", "optiondegree", "cmdln",    "cmdint",
             "txtinsert"};
-        QCOMPARE(fixture_->focusName(), u"txtinsert"_qs);
+        QCOMPARE(fixture_->focusName(), u"txtinsert"_s);
         QStringList visited;
         for (qsizetype i = 0; i < expected.size(); ++i) {
-            fixture_->press(Qt::Key_Tab, u"\t"_qs);
+            fixture_->press(Qt::Key_Tab, u"\t"_s);
             visited.append(fixture_->focusName());
         }
         QCOMPARE(visited, expected);
