@@ -3,7 +3,8 @@
 
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# What building and running the program need on a fresh Debian 12 machine.
+# What building and running the program need on a fresh Debian 12 or 13 machine. No package name
+# holds a version that changes between releases.
 program_packages=(
     cmake ninja-build g++                # the build
     qt6-base-dev                         # the window (Qt 6 Widgets)
@@ -27,7 +28,7 @@ test_packages=(
     pkg-config                                 # finds xcb for the start-up benchmark
     weston                                     # a headless Wayland compositor for the window test
     locales                                    # the comma-decimal locale of the number-text test
-    clang-14 libclang-rt-14-dev                # the fuzzers (libFuzzer)
+    clang libclang-rt-dev                      # the fuzzers: the release's clang and its libFuzzer
 )
 
 # What the benchmarks and the soak need to build their programs: Google Benchmark, Qt's private
