@@ -25,7 +25,8 @@ class TextFieldAccessible final : public QAccessibleWidget,
             case QAccessible::TextInterface:
                 return static_cast<QAccessibleTextInterface*>(this);
             case QAccessible::EditableTextInterface:
-                return static_cast<QAccessibleEditableTextInterface*>(this);
+                return isEditable() ? static_cast<QAccessibleEditableTextInterface*>(this)
+                                    : nullptr;
             default:
                 return QAccessibleWidget::interface_cast(type);
         }
@@ -40,13 +41,17 @@ class TextFieldAccessible final : public QAccessibleWidget,
             QAccessibleWidget::setText(type, text);
             return;
         }
+        if (!isEditable()) {
+            return;
+        }
         field()->selectAll();
         field()->insert(text);
     }
 
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
-        state.editable = true;
+        state.editable = isEditable();
+        state.readOnly = !state.editable;
         state.selectableText = true;
         return state;
     }
@@ -96,13 +101,18 @@ class TextFieldAccessible final : public QAccessibleWidget,
     }
     // The character, word or sentence at `offset`, looked for within the view's run either side.
     // Qt's general version searches the whole text and, at the end of some texts (one that ends
-    // in a space, say), never returns.
+    // in a space, say), never returns. No character stands at the end of the text, where the
+    // insertion point follows the last one; the word there is the last word.
     QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* startOffset,
                          int* endOffset) const override {
         const QString& text = field()->text();
         *startOffset = *endOffset = -1;
-        if (offset < 0 || offset > text.size() || text.isEmpty()) {
+        if (offset < 0 || offset > text.size()) {
             return {};
+        }
+        if (text.isEmpty() || (offset == text.size() && type == QAccessible::CharBoundary)) {
+            *startOffset = *endOffset = offset;
+            return text.sliced(offset);
         }
         qsizetype start = 0;
         qsizetype end = text.size();
@@ -122,23 +132,32 @@ class TextFieldAccessible final : public QAccessibleWidget,
         *endOffset = TextFieldAccessible::offset(end);
         return text.sliced(start, end - start);
     }
+    // The text has no attributes of its own, so it is one run from end to end: a screen reader
+    // ends the line it reads where the last run ends.
     QString attributes(int offset, int* startOffset, int* endOffset) const override {
-        *startOffset = *endOffset = offset;
+        const bool inText = offset >= 0 && offset <= characterCount();
+        *startOffset = inText ? 0 : -1;
+        *endOffset = inText ? characterCount() : -1;
         return {};
     }
 
-    // Edits, each undoable as the user's own.
+    // Edits, each undoable as the user's own; a field that the window shows as disabled (the
+    // indicator) takes none.
     void deleteText(int startOffset, int endOffset) override {
         replaceText(startOffset, endOffset, {});
     }
     void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
     void replaceText(int startOffset, int endOffset, const QString& text) override {
+        if (!isEditable()) {
+            return;
+        }
         field()->setSelection(startOffset, endOffset);
         field()->insert(text);
     }
 
   private:
     TextField* field() const { return static_cast<TextField*>(widget()); }
+    bool isEditable() const { return field()->isEnabled(); }
 
     // How to find a boundary of the type within the text; none for a line or paragraph, which
     // in a single-line field is the whole text.

@@ -384,8 +384,10 @@ class TextFieldTest : public QObject {
             {2, QAccessible::WordBoundary, u" "_s, 2},
             {4, QAccessible::WordBoundary, u"345"_s, 3},
             {7, QAccessible::WordBoundary, u" "_s, 6},
+            {0, QAccessible::CharBoundary, u"1"_s, 0},
             {4, QAccessible::CharBoundary, u"4"_s, 4},
-            {7, QAccessible::CharBoundary, u" "_s, 6},
+            {6, QAccessible::CharBoundary, u" "_s, 6},
+            {7, QAccessible::CharBoundary, u""_s, 7},  // only the insertion point at the end
             {3, QAccessible::LineBoundary, u"12 345 "_s, 0},
             {8, QAccessible::WordBoundary, QString(), -1},
         };
