@@ -9,6 +9,7 @@
 #include <map>
 #include <vector>
 
+#include "announcement.h"
 #include "character_codes.h"
 #include "classic_palette.h"
 #include "control_factory.h"
@@ -204,10 +205,24 @@ std::string frmmain::displayText() const {
 
 void frmmain::setDisplayText(std::string_view text) {
     txtinsert_->setText(toQString(text));
+    announceWrite(*txtinsert_, {});
 }
 
 void frmmain::setIndicatorText(std::string_view text) {
     txtstorevalue_->setText(toQString(text));
+    announceWrite(*txtstorevalue_, txtstorevalue_->accessibleName());
+}
+
+// Screen readers speak every write of the display and the indicator as the field now reads,
+// whatever has the focus: a clicked key keeps it, so its result would go unheard otherwise. A
+// result reads alone; the indicator's "M" says little without the indicator's name. The display
+// with the focus is left out: screen readers already read the changes of the focused field.
+void frmmain::announceWrite(TextField& field, const QString& name) {
+    if (field.hasFocus()) {
+        return;
+    }
+    const QString reads = field.text().trimmed().isEmpty() ? tr("blank") : field.text();
+    announce(&field, name.isEmpty() ? reads : name + u' ' + reads);
 }
 
 bool frmmain::isDegreeSelected() const {

@@ -54,6 +54,7 @@ class frmmain final : public QWidget, public WindowServices {
     void run(const Route& route, std::int16_t groupIndex);
     bool filterDisplayKey(const QKeyEvent& event);
     void runKeyPress(std::int16_t& code);
+    void announceWrite(TextField& field, const QString& name);
 
     Engine engine_;
     bool frameCentred_ = false;  // the window manager's frame is known and the window centred

@@ -6,7 +6,10 @@
 #include <QAccessible>
 #include <QList>
 #include <QPointer>
+#include <optional>
 #include <utility>
+
+#include "announcement.h"
 
 namespace tallomat {
 
@@ -19,7 +22,8 @@ class AccessibilityEvents {
         QPointer<QObject> object;
         int start = -1;  // of a selection or a change
         int end = -1;    // of a selection
-        QString text;    // inserted by a change
+        QString text;    // inserted by a change, or announced
+        bool announced = false;
     };
 
     AccessibilityEvents() {
@@ -59,7 +63,7 @@ class AccessibilityEvents {
     }
 
     static void record(QAccessibleEvent* event) {
-        Event recorded{event->type(), event->object(), -1, -1, {}};
+        Event recorded{event->type(), event->object(), -1, -1, {}, false};
         if (event->type() == QAccessible::TextSelectionChanged) {
             const auto* selection = static_cast<QAccessibleTextSelectionEvent*>(event);
             recorded.start = selection->selectionStart();
@@ -70,6 +74,9 @@ class AccessibilityEvents {
             const auto* update = static_cast<QAccessibleTextUpdateEvent*>(event);
             recorded.start = update->changePosition();
             recorded.text = update->textInserted();
+        } else if (const std::optional<QString> spoken = announcedText(event)) {
+            recorded.announced = true;
+            recorded.text = *spoken;
         }
         events().append(recorded);
     }

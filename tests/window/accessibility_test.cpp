@@ -2,6 +2,7 @@
 // spoken name, role and description, the text of the display and the indicator, and which option
 // is checked.
 #include <QAccessible>
+#include <QApplication>
 #include <QSet>
 #include <optional>
 #include <vector>
@@ -136,6 +137,12 @@ class AccessibilityTest : public WindowSuite {
         QTest::newRow("display after 7 + 5 =") << "Command7 cmdadd Command5 cmdequal"
                                                << "txtinsert"
                                                << "12";
+        QTest::newRow("display holding 19") << "Command1 Command9"
+                                            << "txtinsert"
+                                            << "19";
+        QTest::newRow("display holding -22") << "Command2 Command2 Command11"
+                                             << "txtinsert"
+                                             << "-22";
         QTest::newRow("indicator after MS") << "Command7 mstore"
                                             << "txtstorevalue"
                                             << "M";
@@ -153,12 +160,39 @@ class AccessibilityTest : public WindowSuite {
         QAccessibleTextInterface* textInterface = control->textInterface();
         QVERIFY(textInterface != nullptr);
         QCOMPARE(textInterface->text(0, textInterface->characterCount()), text);
+        // A screen reader reads the line from either end, to where the last attribute run ends.
+        const std::pair<int, int> wholeText(0, static_cast<int>(text.size()));
+        for (const int offset : {wholeText.first, wholeText.second}) {
+            std::pair<int, int> run;
+            QCOMPARE(textInterface->textAtOffset(offset, QAccessible::LineBoundary, &run.first,
+                                                 &run.second),
+                     text);
+            QCOMPARE(run, wholeText);
+            textInterface->attributes(offset, &run.first, &run.second);
+            QCOMPARE(run, wholeText);
+        }
     }
 
-    void onlyTheIndicatorIsUnavailable() {
-        QVERIFY(accessible(u"txtstorevalue"_s)->state().disabled);
-        QVERIFY(!accessible(u"txtinsert"_s)->state().disabled);
-        QVERIFY(accessible(u"txtinsert"_s)->state().editable);
+    // The indicator is unavailable, and read-only to assistive technology as to the user.
+    void onlyTheDisplayIsEditable_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("editable");
+        QTest::newRow("display") << "txtinsert" << true;
+        QTest::newRow("indicator") << "txtstorevalue" << false;
+    }
+    void onlyTheDisplayIsEditable() {
+        QFETCH(QString, field);
+        QFETCH(bool, editable);
+        fixture_->click(u"Command7 mstore"_s);
+        QAccessibleInterface* control = accessible(field);
+        const QAccessible::State state = control->state();
+        QCOMPARE(state.disabled, !editable);
+        QCOMPARE(state.editable, editable);
+        QCOMPARE(state.readOnly, !editable);
+        QCOMPARE(control->editableTextInterface() != nullptr, editable);
+        const QString before = control->text(QAccessible::Value);
+        control->setText(QAccessible::Value, u"9"_s);
+        QCOMPARE(control->text(QAccessible::Value), editable ? u"9"_s : before);
     }
 
     void optionsReportWhichIsChecked_data() {
@@ -177,23 +211,54 @@ class AccessibilityTest : public WindowSuite {
     }
 
     // A screen reader hears every result: each write of the display or the indicator raises a
-    // text change with the new text, and a failing sign change an alert that reads out why.
+    // text change with the new text and is spoken as the field now reads, unless the display has
+    // the focus and its own change is read; a failing sign change raises an alert that reads out
+    // why.
+    void screenReaderHearsEveryResult_data() {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("heard");
+        const QString why = QString::fromStdString(ErrorDescription({FailureKind::NotANumber}));
+        QTest::newRow("calculation by keys, failing sign change")
+            << u"Command7 cmdadd Command5 cmdequal cmdadd Command11"_s << QString()
+            << QStringList{u"txtinsert: 7"_s,  u"spoken: 7"_s,     u"txtinsert:  "_s,
+                           u"spoken: blank"_s, u"txtinsert:  5"_s, u"spoken:  5"_s,
+                           u"txtinsert: 12"_s, u"spoken: 12"_s,    u"txtinsert:  "_s,
+                           u"spoken: blank"_s, u"alert: "_s + why};
+        QTest::newRow("typed into the focused display")
+            << u"Command7 cmdadd txtinsert"_s << u"5\r"_s
+            << QStringList{u"txtinsert: 7"_s,  u"spoken: 7"_s,    u"txtinsert:  "_s,
+                           u"spoken: blank"_s, u"txtinsert: 5"_s, u"txtinsert: 12"_s};
+        QTest::newRow("memory") << u"Command7 mstore cmdc mrecall mplus mclear"_s << QString()
+                                << QStringList{
+                                       u"txtinsert: 7"_s,     u"spoken: 7"_s,
+                                       u"txtstorevalue: M"_s, u"spoken: Memory indicator M"_s,
+                                       u"txtinsert:  "_s,     u"spoken: blank"_s,
+                                       u"txtinsert: 7"_s,     u"spoken: 7"_s,
+                                       u"txtinsert: "_s,      u"spoken: blank"_s,
+                                       u"txtstorevalue: "_s,  u"spoken: Memory indicator blank"_s};
+    }
     void screenReaderHearsEveryResult() {
+        QFETCH(QString, clicks);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, heard);
         AccessibilityEvents events;
-        fixture_->click(u"Command7 cmdadd Command5 cmdequal mstore cmdadd Command11"_s);
-        QStringList heard;
+        fixture_->click(clicks);
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+        QStringList recorded;
+        QStringList alerts;
         for (const AccessibilityEvents::Event& event : events.take()) {
             if (event.type == QAccessible::TextUpdated && event.object != nullptr) {
-                heard.append(event.object->objectName() + u": "_s + event.text);
+                recorded.append(event.object->objectName() + u": "_s + event.text);
+            } else if (event.announced) {
+                recorded.append(u"spoken: "_s + event.text);
             } else if (event.type == QAccessible::Alert) {
-                heard.append(u"alert: "_s + event.text);
+                recorded.append(u"alert: "_s + event.text);
+                alerts.append(event.text);
             }
         }
-        const QString why = QString::fromStdString(ErrorDescription({FailureKind::NotANumber}));
-        QCOMPARE(heard, (QStringList{u"txtinsert: 7"_s, u"txtinsert:  "_s, u"txtinsert:  5"_s,
-                                     u"txtinsert: 12"_s, u"txtstorevalue: M"_s, u"txtinsert:  "_s,
-                                     u"alert: "_s + why}));
-        QCOMPARE(fixture_->takeMessages(), QStringList{why});
+        QCOMPARE(recorded, heard);
+        QCOMPARE(fixture_->takeMessages(), alerts);
     }
 
   private:
