@@ -1,0 +1,175 @@
+#!/usr/bin/env bash
+# What the Orca screen reader says while a blind user's fixed sequence is played on Simple
+# Tallomat:
+#   scripts/orca-transcript.sh
+# BUILD_DIR=folder runs the program built there instead of building build/.
+# Everything runs privately: Xvfb, openbox, a D-Bus session bus with its own accessibility bus,
+# speech-dispatcher speaking through espeak-ng into ALSA's null device, and Orca writing its
+# debug log, whose "SPEECH OUTPUT" lines are what it says; they are printed under each step.
+# Keys are clicked with the pointer where Orca's own view of the window places them, and typed
+# with xdotool. Not part of the test command: it takes about a minute and needs Orca.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+if [ -z "${ORCA_TRANSCRIPT_BUS:-}" ]; then
+    install_missing_packages xvfb xdotool openbox orca speech-dispatcher espeak-ng \
+        speech-dispatcher-espeak-ng at-spi2-core dbus-daemon python3-pyatspi
+    if [ -z "${BUILD_DIR:-}" ]; then
+        build_program >/dev/null
+    fi
+    ORCA_TRANSCRIPT_BUS=1 exec timeout 300 dbus-run-session -- "$0" "$@"
+fi
+
+program=${BUILD_DIR:-$repo_root/build}/tallomat
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    local pid
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    stop_xvfb
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Orca's preferences, speech-dispatcher's socket and logs stay in the scratch folder.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/run
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$work/speechd" "$work/orca"
+chmod 700 "$XDG_RUNTIME_DIR"
+cat >"$work/speechd/speechd.conf" <<'EOF'
+AudioOutputMethod "alsa"
+AudioALSADevice "null"
+DefaultModule espeak-ng
+EOF
+
+# Runs a command until it succeeds, for at most the given seconds.
+wait_for() {
+    local seconds=$1
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@" >/dev/null 2>&1; do
+        if ((SECONDS >= deadline)); then
+            echo "timed out waiting for: $*" >&2
+            exit 1
+        fi
+        sleep 0.2
+    done
+}
+
+start_xvfb
+openbox >/dev/null 2>&1 &
+pids+=($!)
+# Asking for the accessibility bus starts it on the session bus, which ends it.
+wait_for 20 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    org.a11y.Bus.GetAddress
+speech-dispatcher --run-single --timeout 0 --config-dir "$work/speechd" >/dev/null 2>&1 &
+pids+=($!)
+wait_for 20 test -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock"
+
+# Orca writes its log in blocks to a file, and line by line to a terminal: it runs in one that
+# `script` keeps, so that each step's speech is in the log once Orca has said it. Without a
+# braille display, Orca would wait for one.
+log=$work/orca.log
+script -qfec "orca --disable braille --disable braille-monitor --user-prefs '$work/orca' \
+    --debug-file=/dev/tty" "$log" >/dev/null 2>&1 &
+pids+=($!)
+wait_for 60 grep -q 'ORCA: Starting registry' "$log"
+
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >/dev/null 2>&1 &
+pids+=($!)
+wait_for 30 xdotool search --onlyvisible --name '^Simple Tallomat$'
+window=$(xdotool search --onlyvisible --name '^Simple Tallomat$' | head -1)
+wait_for 30 xdotool windowactivate --sync "$window"
+
+# The screen centre of the control with the given accessible name, as Orca sees the window.
+centre() {
+    /usr/bin/python3 - "$1" <<'EOF'  # Debian's, which has pyatspi
+import sys
+import pyatspi
+
+def find(node, name):
+    if node is None:
+        return None
+    if node.name == name and node.getRole() != pyatspi.ROLE_APPLICATION:
+        return node
+    for child in node:
+        found = find(child, name)
+        if found is not None:
+            return found
+    return None
+
+for app in pyatspi.Registry.getDesktop(0):
+    frames = [child for child in app if child is not None and child.name == "Simple Tallomat"]
+    control = find(frames[0], sys.argv[1]) if frames else None
+    if control is not None:
+        box = control.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        print(box.x + box.width // 2, box.y + box.height // 2)
+        sys.exit(0)
+sys.exit(1)
+EOF
+}
+wait_for 30 centre Display
+
+# Waits until Orca has said what the last step made it say: its log still for half a second,
+# at most 10 seconds; then prints the new speech.
+printed=0
+settle() {
+    local size=-1 deadline=$((SECONDS + 10))
+    while ((SECONDS < deadline)); do
+        sleep 0.5
+        local now
+        now=$(stat -c %s "$log")
+        if ((now == size)); then break; fi
+        size=$now
+    done
+    local lines
+    lines=$(grep -ao "SPEECH OUTPUT: '[^']*'" "$log" || true)
+    if [ -n "$lines" ]; then
+        tail -n +"$((printed + 1))" <<<"$lines" | sed 's/^/    /'
+        printed=$(wc -l <<<"$lines")
+    fi
+}
+click() {
+    local x y
+    read -r x y < <(centre "$1")
+    xdotool mousemove "$x" "$y" click 1
+}
+press() { xdotool key --delay 150 "$@"; }
+type_text() { xdotool type --delay 150 "$1"; }
+
+echo 'The window opens, the display focused'
+settle
+echo 'Typed 7 + 5 Enter in the display'
+type_text '7+5'
+press Return
+settle
+echo 'Click on "=" (12 becomes 19)'
+click Equals
+settle
+echo 'Click on the display, holding 19'
+click Display
+settle
+echo 'Typed + 3 Enter in the display'
+type_text '+3'
+press Return
+settle
+echo 'Click on "+/-" (22 becomes -22)'
+click 'Change sign'
+settle
+echo 'Click on the display, holding -22'
+click Display
+settle
+echo 'Home, then End in the display'
+press Home
+settle
+press End
+settle
+echo 'Tab twice to "+/-", then Space'
+press Tab Tab
+settle
+press space
+settle
+for key in 'Memory store' 'Memory recall' 'Memory add' 'Memory clear'; do
+    echo "Click on $key"
+    click "$key"
+    settle
+done
