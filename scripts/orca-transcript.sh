@@ -15,7 +15,17 @@ if [ -z "${ORCA_TRANSCRIPT_BUS:-}" ]; then
     install_missing_packages xvfb xdotool openbox orca speech-dispatcher espeak-ng \
         speech-dispatcher-espeak-ng at-spi2-core dbus-daemon python3-pyatspi
     if [ -z "${BUILD_DIR:-}" ]; then
-        build_program >/dev/null
+        build_log=$(mktemp)
+        if ! build_program >"$build_log" 2>&1; then
+            cat "$build_log" >&2
+            echo "$(basename "$0"): the build failed; Orca was not run" >&2
+            exit 1
+        fi
+        rm -f "$build_log"
+    fi
+    if [ ! -x "${BUILD_DIR:-$repo_root/build}/tallomat" ]; then
+        echo "$(basename "$0"): ${BUILD_DIR:-$repo_root/build}/tallomat is not built" >&2
+        exit 1
     fi
     ORCA_TRANSCRIPT_BUS=1 exec timeout 300 dbus-run-session -- "$0" "$@"
 fi
