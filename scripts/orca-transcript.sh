@@ -118,14 +118,16 @@ sys.exit(1)
 EOF
 }
 wait_for 30 centre Display
+# Orca follows the window once it has taken the display as the focus.
+wait_for 30 grep -q 'locusOfFocus: \[text | Display\]' "$log"
 
-# Waits until Orca has said what the last step made it say: its log still for half a second,
+# Waits until Orca has said what the last step made it say: its log still for a second,
 # at most 10 seconds; then prints the new speech.
 printed=0
 settle() {
     local size=-1 deadline=$((SECONDS + 10))
     while ((SECONDS < deadline)); do
-        sleep 0.5
+        sleep 1
         local now
         now=$(stat -c %s "$log")
         if ((now == size)); then break; fi
