@@ -11,6 +11,8 @@ namespace tallomat {
 // the older way goes with it.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 
+const bool kAnnounceFocusedField = true;
+
 void announce(QWidget* source, const QString& text) {
     if (QAccessible::isActive()) {
         QAccessibleAnnouncementEvent event(source, text);
@@ -26,6 +28,8 @@ std::optional<QString> announcedText(QAccessibleEvent* event) {
 }
 
 #else
+
+const bool kAnnounceFocusedField = false;
 
 namespace {
 

@@ -13,6 +13,12 @@ namespace tallomat {
 // while no screen reader listens. Nothing changes on screen.
 void announce(QWidget* source, const QString& text);
 
+// Whether a change of the field that has the focus is announced too. The screen reader of each
+// release that the window is built on decides: Orca 43 (Debian 12, Qt 6.4) reads such a change
+// itself, so announcing it would say it twice; Orca 48 (Debian 13, Qt 6.8) takes a result written
+// into the focused field for the echo of typing and says nothing of it.
+extern const bool kAnnounceFocusedField;
+
 // What a screen reader speaks for the event when it is an announcement; none for other events.
 std::optional<QString> announcedText(QAccessibleEvent* event);
 

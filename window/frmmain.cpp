@@ -216,9 +216,9 @@ void frmmain::setIndicatorText(std::string_view text) {
 // Screen readers speak every write of the display and the indicator as the field now reads,
 // whatever has the focus: a clicked key keeps it, so its result would go unheard otherwise. A
 // result reads alone; the indicator's "M" says little without the indicator's name. The display
-// with the focus is left out: screen readers already read the changes of the focused field.
+// with the focus is left out where the screen reader reads its changes itself.
 void frmmain::announceWrite(TextField& field, const QString& name) {
-    if (field.hasFocus()) {
+    if (field.hasFocus() && !kAnnounceFocusedField) {
         return;
     }
     const QString reads = field.text().trimmed().isEmpty() ? tr("blank") : field.text();

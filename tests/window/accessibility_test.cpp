@@ -228,7 +228,8 @@ class AccessibilityTest : public WindowSuite {
         QTest::newRow("typed into the focused display")
             << u"Command7 cmdadd txtinsert"_s << u"5\r"_s
             << QStringList{u"txtinsert: 7"_s,  u"spoken: 7"_s,    u"txtinsert:  "_s,
-                           u"spoken: blank"_s, u"txtinsert: 5"_s, u"txtinsert: 12"_s};
+                           u"spoken: blank"_s, u"txtinsert: 5"_s, u"txtinsert: 12"_s} +
+                   (kAnnounceFocusedField ? QStringList{u"spoken: 12"_s} : QStringList{});
         QTest::newRow("memory") << u"Command7 mstore cmdc mrecall mplus mclear"_s << QString()
                                 << QStringList{
                                        u"txtinsert: 7"_s,     u"spoken: 7"_s,
