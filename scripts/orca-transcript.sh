@@ -82,7 +82,8 @@ log=$work/orca.log
 script -qfec "orca --disable braille --disable braille-monitor --user-prefs '$work/orca' \
     --debug-file=/dev/tty" "$log" >/dev/null 2>&1 &
 pids+=($!)
-wait_for 60 grep -q 'ORCA: Starting registry' "$log"
+# Orca 43 (Debian 12) and Orca 48 (Debian 13) say so in their own words.
+wait_for 60 grep -qE 'ORCA: Starting (registry|Atspi main event loop)' "$log"
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >/dev/null 2>&1 &
 pids+=($!)
@@ -119,7 +120,7 @@ EOF
 }
 wait_for 30 centre Display
 # Orca follows the window once it has taken the display as the focus.
-wait_for 30 grep -q 'locusOfFocus: \[text | Display\]' "$log"
+wait_for 30 grep -qE 'locusOfFocus: \[text \| Display\]|locus of focus from .* to \[text: .Display.\]' "$log"
 
 # Waits until Orca has said what the last step made it say: its log still for a second,
 # at most 10 seconds; then prints the new speech.
