@@ -142,8 +142,12 @@ settle() {
     fi
 }
 click() {
-    local x y
-    read -r x y < <(centre "$1")
+    local position x y
+    if ! position=$(centre "$1"); then
+        echo "$(basename "$0"): Orca's view of the window has no control named \"$1\"" >&2
+        exit 1
+    fi
+    read -r x y <<<"$position"
     xdotool mousemove "$x" "$y" click 1
 }
 press() { xdotool key --delay 150 "$@"; }
