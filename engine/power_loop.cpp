@@ -87,8 +87,14 @@ void RaiseToWholePower(double base, double exponent, double& resultnum) {
         resultnum = MultiplyRepeatedly(base, whole, kAllStatusFlags, resultnum);
         return;
     }
-    // An overflowing base^m is no failure here: its reciprocal is 0, as an underflow is 0.
-    const double power = MultiplyRepeatedly(base, -whole, kAllStatusFlags & ~kOverflow, resultnum);
+    // An overflowing base^m is no failure here: the power is then the reciprocal's, (1/base)^m,
+    // which reaches down into the subnormal numbers and is 0 only where it underflows too.
+    const unsigned watched = kAllStatusFlags & ~kOverflow;
+    const double power = MultiplyRepeatedly(base, -whole, watched, resultnum);
+    if (std::isinf(power) && std::isfinite(base)) {
+        resultnum = MultiplyRepeatedly(1 / base, -whole, watched, resultnum);
+        return;
+    }
     const ArithmeticStep reciprocal = Divide(1, power);
     resultnum = reciprocal.result;
     StatusCheck(reciprocal);

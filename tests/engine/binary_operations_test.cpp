@@ -81,6 +81,10 @@ const EvaluationCase kEvaluations[] = {
     {"display=2 cmdpower display=-2.5 cmdequal", "0.25"},
     {"display=-2 cmdpower display=-3 cmdequal", "-0.125"},
     {"display=10 cmdpower display=-400 cmdequal", "0"},
+    {"display=2 cmdpower display=-1075 cmdequal", "0"},
+    {"display=2 cmdpower display=-1030 cmdequal", "8.69169475979376E-311"},
+    {"display=10 cmdpower display=-309 cmdequal", "1.00000000000002E-309"},
+    {"display=0.1 cmdpower display=309 cmdequal", "1.00000000000002E-309"},
     {"display=2 cmdpower display=-Infinity cmdequal", "-Infinity"},
     {"display=2 cmdpower display=1000 cmdequal", "1.07150860718627E+301"},
     {"display=10 cmdpower display=400 cmdequal", "400"},
@@ -180,6 +184,8 @@ const AftermathCase kAftermaths[] = {
     // The power loop: resultnum holds the power shown.
     {"display=2 cmdpower display=\\s0 cmdequal", "1", 2, 0, "x^n", 1, kTrue, 0},
     {"display=2 cmdpower display=-3 cmdequal", "0.125", 2, -3, "x^n", 0.125, kTrue, 0},
+    {"display=2 cmdpower display=-1074 cmdequal", "4.94065645841247E-324", 2, -1074, "x^n",
+     std::numeric_limits<double>::denorm_min(), kTrue, 0},
     {"display=2 cmdpower display=3 cmdequal", "8", 2, 3, "x^n", 8, kTrue, 0},
     // An overflow keeps the entered exponent on display and the infinity in resultnum.
     {"display=10 cmdpower display=400 cmdequal", "400", 10, 400, "x^n", kInf, kTrue, 1},
