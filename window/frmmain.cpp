@@ -9,7 +9,6 @@
 #include <map>
 #include <vector>
 
-#include "announcement.h"
 #include "character_codes.h"
 #include "classic_palette.h"
 #include "control_factory.h"
@@ -85,6 +84,7 @@ void frmmain::createControls() {
     optiondegree_ = findChild<QRadioButton*>(QStringLiteral("optiondegree"));
     optionrad_ = findChild<QRadioButton*>(QStringLiteral("optionrad"));
     pointKey_ = findChild<QAbstractButton*>(QStringLiteral("Cmdpoint"));
+    announcer_.emplace(*txtinsert_, *txtstorevalue_);
 }
 
 // A key is joined to its procedure by its name alone: a key that the route table misses would be a
@@ -138,6 +138,8 @@ void frmmain::keepTabStopOnSelectedOption() {
 }
 
 void frmmain::run(const Route& route, std::int16_t groupIndex) {
+    const ActionAnnouncer::Action action(*announcer_,
+                                         ActionAnnouncer::computesResult(route.control));
     std::visit(Overloaded{
                    [&](EngineProcedure procedure) { (engine_.*procedure)(); },
                    [&](IndexedProcedure procedure) { (engine_.*procedure)(groupIndex); },
@@ -173,6 +175,7 @@ bool frmmain::filterDisplayKey(const QKeyEvent& event) {
     if (codes.empty()) {
         return false;
     }
+    const ActionAnnouncer::Action action(*announcer_, ActionAnnouncer::computesResult(codes));
     const std::int16_t first = codes.front();
     const bool fieldEditsIt =
         codes.size() == 1 &&
@@ -204,25 +207,11 @@ std::string frmmain::displayText() const {
 }
 
 void frmmain::setDisplayText(std::string_view text) {
-    txtinsert_->setText(toQString(text));
-    announceWrite(*txtinsert_, {});
+    announcer_->write(*txtinsert_, toQString(text));
 }
 
 void frmmain::setIndicatorText(std::string_view text) {
-    txtstorevalue_->setText(toQString(text));
-    announceWrite(*txtstorevalue_, txtstorevalue_->accessibleName());
-}
-
-// Screen readers speak every write of the display and the indicator as the field now reads,
-// whatever has the focus: a clicked key keeps it, so its result would go unheard otherwise. A
-// result reads alone; the indicator's "M" says little without the indicator's name. The display
-// with the focus is left out where the screen reader reads its changes itself.
-void frmmain::announceWrite(TextField& field, const QString& name) {
-    if (field.hasFocus() && !kAnnounceFocusedField) {
-        return;
-    }
-    const QString reads = field.text().trimmed().isEmpty() ? tr("blank") : field.text();
-    announce(&field, name.isEmpty() ? reads : name + u' ' + reads);
+    announcer_->write(*txtstorevalue_, toQString(text));
 }
 
 bool frmmain::isDegreeSelected() const {

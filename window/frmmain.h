@@ -3,7 +3,9 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <optional>
 
+#include "action_announcer.h"
 #include "engine.h"
 #include "routes.h"
 #include "window_services.h"
@@ -54,7 +56,6 @@ class frmmain final : public QWidget, public WindowServices {
     void run(const Route& route, std::int16_t groupIndex);
     bool filterDisplayKey(const QKeyEvent& event);
     void runKeyPress(std::int16_t& code);
-    void announceWrite(TextField& field, const QString& name);
 
     Engine engine_;
     bool frameCentred_ = false;  // the window manager's frame is known and the window centred
@@ -64,6 +65,7 @@ class frmmain final : public QWidget, public WindowServices {
     QRadioButton* optionrad_ = nullptr;
     QAbstractButton* pointKey_ = nullptr;
     std::array<QAbstractButton*, 10> digitKeysByGroupIndex_{};
+    std::optional<ActionAnnouncer> announcer_;  // made with the two fields
 };
 
 }  // namespace tallomat

@@ -1,0 +1,72 @@
+#include "action_announcer.h"
+
+#include <algorithm>
+
+#include "announcement.h"
+#include "character_codes.h"
+#include "keys.h"
+#include "text_field.h"
+
+namespace tallomat {
+
+ActionAnnouncer::ActionAnnouncer(TextField& display, TextField& indicator)
+    : watched_{{{&display, false, {}}, {&indicator, true, {}}}} {}
+
+ActionAnnouncer::Action::Action(ActionAnnouncer& announcer, bool computesResult)
+    : announcer_(announcer) {
+    announcer_.begin(computesResult);
+}
+
+ActionAnnouncer::Action::~Action() {
+    announcer_.end();
+}
+
+void ActionAnnouncer::write(TextField& field, const QString& text) {
+    const Action action(*this, false);
+    field.setText(text);
+    std::ranges::find(watched_, &field, &Watched::field)->written = true;
+}
+
+// The keys that show a number they computed or recalled, as the engine's key table says.
+bool ActionAnnouncer::computesResult(std::string_view key) {
+    const auto keys = OtherKeyClicks();
+    const auto found = std::ranges::find(keys, key, &KeyClick::name);
+    return found != keys.end() && found->showsNumber;
+}
+
+bool ActionAnnouncer::computesResult(std::span<const std::int16_t> typedCodes) {
+    return std::ranges::find(typedCodes, charcode::kEnter) != typedCodes.end();
+}
+
+QString ActionAnnouncer::spokenText(const TextField& field, bool named) {
+    const QString reads = field.text().trimmed().isEmpty() ? tr("blank") : field.text();
+    return named ? field.accessibleName() + u' ' + reads : reads;
+}
+
+void ActionAnnouncer::begin(bool computesResult) {
+    if (depth_++ > 0) {
+        return;
+    }
+    computesResult_ = computesResult;
+    for (Watched& watched : watched_) {
+        watched.before = watched.field->text();
+        watched.written = false;
+        watched.focused = watched.field->hasFocus();
+    }
+}
+
+void ActionAnnouncer::end() {
+    if (--depth_ > 0) {
+        return;
+    }
+    for (const Watched& watched : watched_) {
+        const TextField& field = *watched.field;
+        const bool changed = field.text() != watched.before || computesResult_;
+        const bool leftToScreenReader = watched.focused && !kAnnounceFocusedField;
+        if (watched.written && changed && !leftToScreenReader) {
+            announce(watched.field, spokenText(field, watched.named));
+        }
+    }
+}
+
+}  // namespace tallomat
