@@ -22,7 +22,7 @@ package_packages=(
 # What the test command needs besides.
 test_packages=(
     "${package_packages[@]}"
-    qt6-base-private-dev                       # tells the test driver whether windows activate
+    qt6-base-private-dev                       # turns on accessibility in the window tests
     desktop-file-utils appstream lintian       # validate the desktop files and the package
     libgtest-dev libgmock-dev libbenchmark-dev # engine tests and benchmarks
     pkg-config                                 # finds xcb for the start-up benchmark
@@ -31,12 +31,11 @@ test_packages=(
     clang libclang-rt-dev                      # the fuzzers: the release's clang and its libFuzzer
 )
 
-# What the benchmarks and the soak need to build their programs: Google Benchmark, Qt's private
-# headers for the driver and window tools, and xcb for the programs that watch a real window. The
-# scripts that run under an X server add what they run there.
+# What the benchmarks and the soak need to build their programs: Qt Test for the driver and window
+# tools, Google Benchmark, and xcb for the programs that watch a real window. The scripts that run
+# under an X server add what they run there.
 benchmark_packages=(
     "${program_packages[@]}"
-    qt6-base-private-dev                       # the key-sequence driver and the window tools
     libbenchmark-dev                           # the engine benchmarks
     pkg-config libxcb1-dev                     # the start-up and key-latency timers
 )

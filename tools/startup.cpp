@@ -1,7 +1,5 @@
 #include "startup.h"
 
-#include <private/qguiapplication_p.h>
-#include <qpa/qplatformintegration.h>
 #include <QTest>
 
 #include "frmmain.h"
@@ -20,19 +18,18 @@ void showAsAtStart(frmmain& window) {
 }
 
 void activate(frmmain& window) {
-    // A Wayland compositor activates windows on its own terms: there the window is ready when it
-    // is shown, and its controls keep the window's focus without the window being active.
-    if (!QGuiApplicationPrivate::platformIntegration()->hasCapability(
-            QPlatformIntegration::WindowActivation)) {
-        if (!QTest::qWaitForWindowExposed(&window)) {
-            qWarning("the window was not shown");
-        }
+    // The window is ready once it is shown. Activation is only asked for: a compositor need not
+    // grant it (a Wayland one activates windows on its own terms, whatever Qt's platform says
+    // it can do), and the controls keep the window's focus without the window being active.
+    window.activateWindow();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        qWarning("the window was not shown");
         return;
     }
-    window.activateWindow();
-    if (!QTest::qWaitForWindowActive(&window)) {
-        qWarning("the window did not become active");
-    }
+    // Where the platform grants it, as offscreen and X11 do, the focus is reported only once the
+    // activation has arrived; where it never arrives, the window is used as it is.
+    constexpr int kActivationWaitMs = 2000;
+    static_cast<void>(QTest::qWaitFor([&] { return window.isActiveWindow(); }, kActivationWaitMs));
 }
 
 }  // namespace tallomat

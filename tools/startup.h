@@ -11,8 +11,8 @@ void preferOffscreenPlatform();
 // Shows the window as at program start and waits until it is active with the display focused.
 void showAsAtStart(frmmain& window);
 
-// Activates the window and waits until it is; on a platform without window activation (Wayland),
-// waits until it is shown instead.
+// Asks for the window's activation and waits until the window is shown, then for at most two
+// seconds until it is active: a compositor may never activate it.
 void activate(frmmain& window);
 
 }  // namespace tallomat
