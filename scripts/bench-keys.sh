@@ -16,13 +16,13 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 clicks=${1:-1000}
 rounds=5
 use_benchmark_build tallomat startup-bare-window key-latency-timer
-install_missing_packages xvfb
+install_benchmark_tools xvfb
 
 timer=$build/bench/latency/key-latency-timer
 compared_programs "$build"
 require_programs "$timer" "${programs[@]}"
 work=$(mktemp -d)
-trap 'stop_xvfb; rm -rf "$work"' EXIT
+trap finish_under_xvfb EXIT
 start_xvfb
 
 # Clicks one program the given number of times; appends the latencies to its work file.
@@ -35,7 +35,10 @@ percentile() {
     sort -n "$1" | awk -v p="$2" '{v[NR] = $1} END {r = NR * p / 100; print v[r == int(r) ? r : int(r) + 1]}'
 }
 
-measure tallomat 20 && measure bare 20  # warms the caches of fonts and libraries; not counted
+# Warms the caches of fonts and libraries; not counted. One command a line, as a failure within
+# an && list would not stop the script.
+measure tallomat 20
+measure bare 20
 rm -f "$work"/*.ms
 for round in $(seq "$rounds"); do
     if ((round % 2)); then order=(tallomat bare); else order=(bare tallomat); fi

@@ -14,13 +14,13 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 runs=${1:-7}
 use_benchmark_build tallomat startup-bare-window startup-map-timer
-install_missing_packages xvfb xdotool time
+install_benchmark_tools xvfb xdotool time
 
 timer=$build/bench/startup/startup-map-timer
 compared_programs "$build"
 require_programs "$timer" "${programs[@]}"
 work=$(mktemp -d)
-trap 'stop_xvfb; rm -rf "$work"' EXIT
+trap finish_under_xvfb EXIT
 start_xvfb
 
 # Runs one program once; appends its two times and its peak KiB to the work files.
@@ -29,7 +29,10 @@ measure() {
     coproc TIMER {
         exec "$timer" /usr/bin/time -f %M -o "$work/rss" "${programs[$name]}" 2>>"$work/log"
     }
-    read -r mapped drawn window <&"${TIMER[0]}"
+    if ! read -r mapped drawn window <&"${TIMER[0]}"; then
+        echo "$(basename "$0"): $name showed no window" >&2
+        exit 1
+    fi
     sleep 0.5
     kill "$(xdotool getwindowpid "$window")"
     wait "$TIMER_PID" || true
@@ -40,7 +43,10 @@ measure() {
 
 median() { sort -n "$1" | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 
-measure tallomat && measure bare  # warms the caches of fonts and libraries; not counted
+# Warms the caches of fonts and libraries; not counted. One command a line, as a failure within
+# an && list would not stop the script.
+measure tallomat
+measure bare
 rm -f "$work"/*.mapped "$work"/*.drawn "$work"/*.kib
 for round in $(seq "$runs"); do
     if ((round % 2)); then order=(tallomat bare); else order=(bare tallomat); fi

@@ -40,14 +40,21 @@ benchmark_packages=(
     pkg-config libxcb1-dev                     # the start-up and key-latency timers
 )
 
-# Installs those of the given packages that are missing; runs no apt-get when none is.
-install_missing_packages() {
-    local missing=() package
+# Sets `missing` to those of the given packages that are not installed.
+find_missing_packages() {
+    missing=()
+    local package
     for package in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
             missing+=("$package")
         fi
     done
+}
+
+# Installs those of the given packages that are missing; runs no apt-get when none is.
+install_missing_packages() {
+    local missing
+    find_missing_packages "$@"
     if ((${#missing[@]} == 0)); then
         return 0
     fi
@@ -106,6 +113,34 @@ use_benchmark_build() {
         exit 1
     fi
     rm -f "$log"
+}
+
+# Installs those of the given packages that a benchmark runs and that are missing; with BUILD_DIR
+# set, installs nothing and stops the script naming those missing.
+install_benchmark_tools() {
+    if [ -z "${BUILD_DIR:-}" ]; then
+        install_missing_packages "$@"
+        return 0
+    fi
+    local missing
+    find_missing_packages "$@"
+    if ((${#missing[@]} > 0)); then
+        echo "$(basename "$0"): with BUILD_DIR set nothing is installed; missing: ${missing[*]}" >&2
+        exit 1
+    fi
+}
+
+# The EXIT trap of the scripts that run programs under Xvfb with a work folder `work`: when the
+# script fails, shows what its programs wrote into "$work/log", then stops Xvfb and removes the
+# folder.
+finish_under_xvfb() {
+    local status=$?
+    if ((status != 0)) && [ -s "$work/log" ]; then
+        echo "$(basename "$0"): failed; its programs wrote:" >&2
+        cat "$work/log" >&2
+    fi
+    stop_xvfb
+    rm -rf "$work"
 }
 
 # Stops the script with a message when one of the given programs is not there to run.

@@ -108,7 +108,13 @@ int main(int argc, char* argv[]) {
     if (program == 0) {
         return 2;
     }
-    const FirstFrame frame = waitForFirstFrame(display, Clock::now());
+    const FirstFrame frame = waitForFirstFrame(display, Clock::now(), program);
+    if (!frame.failure.empty()) {
+        std::fprintf(stderr, "key-latency-timer: %s\n", frame.failure.c_str());
+        kill(program, SIGTERM);
+        waitForProgram(program);
+        return 1;
+    }
     const std::uint32_t damage = display.watchDrawing(frame.window, DamageLevel::RawRectangles);
     const Point origin = display.screenPosition(frame.window);
     waitUntilQuiet(display);

@@ -230,12 +230,32 @@ int waitForProgram(pid_t program) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-FirstFrame waitForFirstFrame(XDisplay& display, Clock::time_point start) {
+namespace {
+
+// Whether the program has ended; it is left waitable, for `waitForProgram`.
+bool programEnded(pid_t program) {
+    siginfo_t info{};
+    return waitid(P_PID, static_cast<id_t>(program), &info, WEXITED | WNOHANG | WNOWAIT) != 0 ||
+           info.si_pid != 0;
+}
+
+}  // namespace
+
+FirstFrame waitForFirstFrame(XDisplay& display, Clock::time_point start, pid_t program) {
     // How often a mapped window that is still one colour is read again, should a report of its
-    // drawing not come (a busy machine has shown this, rarely).
+    // drawing not come (a busy machine has shown this, rarely), and whether the program still runs.
     constexpr std::chrono::milliseconds kRecheck{100};
+    constexpr std::chrono::minutes kDeadline{1};
     FirstFrame frame;
     while (display.connected()) {
+        if (programEnded(program)) {
+            frame.failure = "the program ended before its window showed a frame";
+            return frame;
+        }
+        if (Clock::now() - start > kDeadline) {
+            frame.failure = "no frame with content within a minute of the program's start";
+            return frame;
+        }
         const ReplyPointer<xcb_generic_event_t> event = display.nextEvent(kRecheck);
         if (event == nullptr) {
             if (frame.window != 0 && !display.hasOneColour(frame.window)) {
@@ -270,6 +290,7 @@ FirstFrame waitForFirstFrame(XDisplay& display, Clock::time_point start) {
             }
         }
     }
+    frame.failure = "the connection to the X server was lost";
     return frame;
 }
 

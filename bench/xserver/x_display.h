@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 namespace tallomat::bench {
 
@@ -99,14 +100,16 @@ int waitForProgram(pid_t program);
 
 // Milliseconds from `start` to the moment the server mapped the first top-level window created
 // after the display began watching, and to the first frame with content: the first drawing after
-// which the window's pixels are not all one colour.
+// which the window's pixels are not all one colour. When no such frame came, `failure` says why.
 struct FirstFrame {
     double mapped = 0, drawn = 0;
     xcb_window_t window = 0;
+    std::string failure;
 };
 // Call after `watchTopLevelWindows` and before the program starts. Only the program under test may
 // create windows on the display (a bare Xvfb has no other clients), and the screen's background
-// must be one colour (Xvfb's is black), which a window shows until it is drawn.
-FirstFrame waitForFirstFrame(XDisplay& display, Clock::time_point start);
+// must be one colour (Xvfb's is black), which a window shows until it is drawn. Gives up when the
+// program ends first, when the server goes, and after a minute; the program stays waitable.
+FirstFrame waitForFirstFrame(XDisplay& display, Clock::time_point start, pid_t program);
 
 }  // namespace tallomat::bench

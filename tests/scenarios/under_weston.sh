@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # under_weston.sh COMMAND...: runs COMMAND as the client of a headless Weston of its own, with its
 # own runtime folder and socket, so that Qt draws on Wayland (QT_QPA_PLATFORM=wayland); the
-# compositor is stopped by its process id when COMMAND ends, and COMMAND's status is returned.
+# compositor is stopped by its process id when COMMAND ends, and COMMAND's status is returned;
+# a Weston that ended before COMMAND did fails the run, with its log.
 set -euo pipefail
 runtime=$(mktemp -d)  # private to this user, as a Wayland runtime folder must be
 socket=tallomat-weston
@@ -19,7 +20,9 @@ XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --socket="$socket"
     >"$runtime/weston.log" 2>&1 &
 weston_pid=$!
 for _ in $(seq 200); do
-    [ -S "$runtime/$socket" ] && break
+    if [ -S "$runtime/$socket" ] || ! kill -0 "$weston_pid" 2>/dev/null; then
+        break
+    fi
     sleep 0.05
 done
 if [ ! -S "$runtime/$socket" ]; then
@@ -27,4 +30,11 @@ if [ ! -S "$runtime/$socket" ]; then
     cat "$runtime/weston.log" >&2
     exit 1
 fi
-XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland "$@"
+status=0
+XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland "$@" || status=$?
+if ! kill -0 "$weston_pid" 2>/dev/null; then
+    echo "under_weston.sh: Weston ended while the command ran:" >&2
+    cat "$runtime/weston.log" >&2
+    exit 1
+fi
+exit "$status"
