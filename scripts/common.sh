@@ -3,7 +3,7 @@
 
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# What building and running the program need on a fresh Debian 12 or 13 machine. No package name
+# What building and running the program need on a fresh Debian 12, 13 or testing machine. No package name
 # holds a version that changes between releases.
 program_packages=(
     cmake ninja-build g++                # the build
