@@ -9,6 +9,7 @@
 #include "classic_palette.h"
 #include "qt_text.h"
 #include "text_field.h"
+#include "translations.h"
 #include "twips.h"
 
 namespace tallomat {
@@ -133,10 +134,10 @@ QWidget* createControl(const ControlEntry& entry, QWidget* container) {
     widget->setGeometry(twipsToRect(entry.left, entry.top, entry.width, entry.height));
     widget->setFocusPolicy(focusPolicy(entry.kind));
     widget->setEnabled(entry.enabled);
-    widget->setAccessibleName(toQString(entry.accessibleName));
+    widget->setAccessibleName(translatedControlText(entry.accessibleName));
     if (entry.tooltip) {
         // Also the accessible description: Qt reads the tooltip when no description is set.
-        widget->setToolTip(toQString(*entry.tooltip));
+        widget->setToolTip(translatedControlText(*entry.tooltip));
     }
     if (entry.font) {
         widget->setFont(toQFont(*entry.font));

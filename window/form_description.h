@@ -49,7 +49,8 @@ struct ControlEntry {
     bool graphicalFace = false;  // the key face is painted in the back colour
     // What a screen reader speaks for the control: the caption of a digit or an option, a spoken
     // name for the other keys ("Square root" for "sqrt"), the role of a field or the frame. The
-    // tooltip, when there is one, is read after it as the description.
+    // tooltip, when there is one, is read after it as the description. Both are in English and
+    // are spoken and shown in the user's language.
     std::string_view accessibleName;
 };
 

@@ -15,6 +15,7 @@
 #include "form_description.h"
 #include "qt_text.h"
 #include "text_field.h"
+#include "translations.h"
 #include "twips.h"
 #include "typed_character.h"
 #include "window_icon.h"
@@ -235,7 +236,8 @@ void frmmain::focusDisplay() {
 }
 
 void frmmain::showMessage(std::string_view text) {
-    QMessageBox box(QMessageBox::NoIcon, windowTitle(), toQString(text), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, windowTitle(), translatedMessage(text), QMessageBox::Ok,
+                    this);
     box.setPalette(classicPalette());  // a window of its own does not take this window's palette
     box.exec();
 }

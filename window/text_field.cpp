@@ -17,6 +17,11 @@
 namespace tallomat {
 namespace {
 
+// The editing commands are those of Qt's own line edit, in the words of Qt's translation for them.
+QString qtEditCommand(const char* english) {
+    return QCoreApplication::translate("QLineEdit", english);
+}
+
 // The view's run is many times what a field of any sensible width shows, and little enough that
 // laying it out takes a fraction of a millisecond.
 constexpr qsizetype kViewRun = TextField::kViewRun;
@@ -461,15 +466,16 @@ QMenu* TextField::createContextMenu() {
         action->setEnabled(editable && enabled);
     };
     const bool canPaste = !QGuiApplication::clipboard()->text(QClipboard::Clipboard).isEmpty();
-    add(tr("&Undo"), QKeySequence::Undo, isUndoAvailable(), &TextField::undo);
-    add(tr("&Redo"), QKeySequence::Redo, isRedoAvailable(), &TextField::redo);
+    add(qtEditCommand("&Undo"), QKeySequence::Undo, isUndoAvailable(), &TextField::undo);
+    add(qtEditCommand("&Redo"), QKeySequence::Redo, isRedoAvailable(), &TextField::redo);
     menu->addSeparator();
-    add(tr("Cu&t"), QKeySequence::Cut, hasSelectedText(), &TextField::cut);
-    add(tr("&Copy"), QKeySequence::Copy, hasSelectedText(), &TextField::copy);
-    add(tr("&Paste"), QKeySequence::Paste, canPaste, &TextField::paste);
-    add(tr("Delete"), QKeySequence::Delete, hasSelectedText(), &TextField::del);
+    add(qtEditCommand("Cu&t"), QKeySequence::Cut, hasSelectedText(), &TextField::cut);
+    add(qtEditCommand("&Copy"), QKeySequence::Copy, hasSelectedText(), &TextField::copy);
+    add(qtEditCommand("&Paste"), QKeySequence::Paste, canPaste, &TextField::paste);
+    add(qtEditCommand("Delete"), QKeySequence::Delete, hasSelectedText(), &TextField::del);
     menu->addSeparator();
-    add(tr("Select All"), QKeySequence::SelectAll, !text_.isEmpty(), &TextField::selectAll);
+    add(qtEditCommand("Select All"), QKeySequence::SelectAll, !text_.isEmpty(),
+        &TextField::selectAll);
     return menu;
 }
 

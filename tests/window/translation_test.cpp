@@ -1,0 +1,76 @@
+// The window in the user's language: the language chosen from the environment, and the German
+// window, whose captions and results stay as they are in English.
+#include <QAbstractButton>
+#include <QMenu>
+#include <array>
+
+#include "action_announcer.h"
+#include "failure.h"
+#include "translations.h"
+#include "window_fixture.h"
+
+namespace tallomat {
+
+using namespace Qt::StringLiterals;
+
+class TranslationTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void cleanupTestCase() { installTranslations({}); }
+
+    void languageFollowsTheUsersOrder_data() {
+        QTest::addColumn<QStringList>("row");  // LANGUAGE, LC_ALL, LC_MESSAGES, LANG, installed
+        QTest::newRow("LANGUAGE, untranslated skipped") << QStringList{"eo:de", "fr", "", "", "de"};
+        QTest::newRow("English ends the search") << QStringList{"en_GB:de", "", "", "de", ""};
+        QTest::newRow("LC_ALL first") << QStringList{"", "ja_JP.UTF-8", "de", "fr", "ja"};
+        QTest::newRow("LC_MESSAGES, LANG") << QStringList{"", "", "pt_BR.UTF-8", "de", "pt_BR"};
+        QTest::newRow("LANG, modifier") << QStringList{"", "", "", "zh_CN.UTF-8@x", "zh_CN"};
+        QTest::newRow("C is English") << QStringList{"", "", "", "C.UTF-8", ""};
+    }
+    void languageFollowsTheUsersOrder() {
+        QFETCH(QStringList, row);
+        for (int i = 0; const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+            qputenv(name, row[i++].toUtf8());
+        }
+        QCOMPARE(installTranslations(userLanguages()), row[4]);
+    }
+
+    // Spoken names, tooltips, the message, the words that announcements add and Qt's own context
+    // menu (from Qt's translations, which the set-up installs).
+    void germanWindow() {
+        installTranslations({u"de_DE.UTF-8"_s});
+        WindowFixture fixture;
+        struct Row {
+            QString name, caption, spoken, tooltip;
+        };
+        for (const Row& row : {Row{"cmdsqrt", "sqrt", "Quadratwurzel", "Quadratwurzel"},
+                               Row{"optionrad", "Radian", "Bogenmaß", "Eingabe in Grad"},
+                               Row{"mplus", "M+", "Speicher addieren", "Zum Speicher addieren"},
+                               Row{"Command7", "7", "7", ""}}) {
+            auto* key = fixture.control<QAbstractButton>(row.name);
+            QCOMPARE(QStringList({key->text(), key->accessibleName(), key->toolTip()}),
+                     QStringList({row.caption, row.spoken, row.tooltip}));
+        }
+        auto* indicator = fixture.control<TextField>(u"txtstorevalue"_s);
+        QCOMPARE(ActionAnnouncer::spokenText(*indicator, true), u"Speicheranzeige leer"_s);
+        fixture.click(u"Command7 cmdadd Command5 cmdequal"_s);
+        QCOMPARE(fixture.display(), u"12"_s);
+        fixture.click(u"cmdc Command11"_s);
+        QCOMPARE(fixture.takeMessages(), QStringList{u"Die Anzeige enthält keine Zahl."_s});
+        auto* display = fixture.control<TextField>(u"txtinsert"_s);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, {5, 5}, display->mapToGlobal(QPoint()));
+        QApplication::sendEvent(display, &event);
+        QCOMPARE(display->findChild<QMenu*>()->actions().constFirst()->text(),
+                 u"&Rückgängig\tStrg+Z"_s);
+        for (int kind = 0; kind <= int(FailureKind::TooManyPasses); ++kind) {
+            const std::string english = ErrorDescription({FailureKind(kind)});
+            QVERIFY2(translatedMessage(english) != QString::fromStdString(english), english.data());
+        }
+    }
+};
+
+}  // namespace tallomat
+
+QTEST_MAIN(tallomat::TranslationTest)
+#include "translation_test.moc"

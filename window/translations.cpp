@@ -1,0 +1,92 @@
+#include "translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <memory>
+
+#include "qt_text.h"
+
+namespace tallomat {
+namespace {
+
+// The messages that the engine gives the message box, listed here for lupdate: the engine writes
+// them in English and the window shows them in the user's language.
+[[maybe_unused]] constexpr const char* kMessages[] = {
+    QT_TRANSLATE_NOOP("Messages", "The display does not hold a number."),
+    QT_TRANSLATE_NOOP("Messages", "The number is too large."),
+    QT_TRANSLATE_NOOP("Messages", "The result is too large."),
+    QT_TRANSLATE_NOOP("Messages", "Division by zero."),
+    QT_TRANSLATE_NOOP("Messages", "The operation has no defined result."),
+    QT_TRANSLATE_NOOP("Messages", "The function is not defined for this number."),
+    QT_TRANSLATE_NOOP("Messages", "The number is outside the range of a 32-bit integer."),
+    QT_TRANSLATE_NOOP("Messages", "The number is too large for a decimal value."),
+    QT_TRANSLATE_NOOP("Messages", "The power needs too many multiplications."),
+    QT_TRANSLATE_NOOP("Messages", "The operation failed."),
+};
+
+std::unique_ptr<QTranslator> ownTranslator;
+std::unique_ptr<QTranslator> qtTranslator;
+
+QString translated(const char* context, std::string_view english) {
+    return QCoreApplication::translate(context,
+                                       QByteArray(english.data(), qsizetype(english.size())));
+}
+
+}  // namespace
+
+QStringList userLanguages() {
+    QStringList languages = qEnvironmentVariable("LANGUAGE").split(u':', Qt::SkipEmptyParts);
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        if (const QString locale = qEnvironmentVariable(variable); !locale.isEmpty()) {
+            languages.append(locale);
+            break;
+        }
+    }
+    return languages;
+}
+
+QString installTranslations(const QStringList& languages) {
+    for (auto* installed : {&ownTranslator, &qtTranslator}) {
+        if (*installed) {
+            QCoreApplication::removeTranslator(installed->get());
+            installed->reset();
+        }
+    }
+    for (const QString& language : languages) {
+        // QLocale reads "de_DE.UTF-8@euro" as German; it reads "C", "POSIX" and what it does not
+        // know as the C locale, which names no language.
+        const QLocale locale(language);
+        if (locale.language() == QLocale::English) {
+            break;
+        }
+        auto own = std::make_unique<QTranslator>();
+        if (locale.language() == QLocale::C ||
+            !own->load(locale, QStringLiteral("tallomat"), QStringLiteral("_"),
+                       QStringLiteral(":/i18n"))) {
+            continue;
+        }
+        ownTranslator = std::move(own);
+        QCoreApplication::installTranslator(ownTranslator.get());
+        // Qt's translations are a separate package, which may be missing: its texts then stay
+        // English.
+        qtTranslator = std::make_unique<QTranslator>();
+        if (qtTranslator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(qtTranslator.get());
+        }
+        return ownTranslator->language();
+    }
+    return {};
+}
+
+QString translatedControlText(std::string_view english) {
+    return translated("Controls", english);
+}
+
+QString translatedMessage(std::string_view english) {
+    return translated("Messages", english);
+}
+
+}  // namespace tallomat
