@@ -18,7 +18,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core, hicolor-icon-theme")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)  # Qt then runs natively on a Wayland session
+# Qt then runs natively on a Wayland session, and speaks its own texts (the display's context
+# menu, the message box's button) in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 include(CPack)
 
 # Debian's rules: the licence in machine-readable form, and the changelog of a native package,

@@ -8,6 +8,8 @@ repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 program_packages=(
     cmake ninja-build g++                # the build
     qt6-base-dev                         # the window (Qt 6 Widgets)
+    qt6-tools-dev qt6-l10n-tools         # lupdate and lrelease build the translations into it
+    qt6-translations-l10n                # Qt's own texts (the context menu) in the user's language
     qt6-wayland                          # runs natively on a Wayland session, as on X11
     fonts-liberation fonts-dejavu-core   # metric substitutes for the keys' fonts
 )

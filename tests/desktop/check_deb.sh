@@ -68,7 +68,8 @@ for package in libqt6widgets6 fonts-liberation fonts-dejavu-core hicolor-icon-th
     grep -qxF "$package" <<<"$depended" || fail "Depends '$depends' lacks $package"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
-[ "$recommends" = qt6-wayland ] || fail "Recommends '$recommends', not qt6-wayland"
+[ "$recommends" = "qt6-wayland, qt6-translations-l10n" ] ||
+    fail "Recommends '$recommends', not qt6-wayland, qt6-translations-l10n"
 
 if ((failed == 0)); then
     echo "$(basename "$deb"): $(wc -l <"$scratch/files") files; Depends: $depends"
