@@ -14,11 +14,12 @@ program_packages=(
     fonts-liberation fonts-dejavu-core   # metric substitutes for the keys' fonts
 )
 
-# What building the Debian package needs besides.
+# What building the Debian package needs besides: debian/control's build dependencies and
+# Debian's packaging tools.
 package_packages=(
     "${program_packages[@]}"
     qt6-svg-dev                                # renders the larger icons from their SVG
-    dpkg-dev file                              # build the .deb (file: its computed dependencies)
+    build-essential debhelper                  # dpkg-buildpackage and debian/rules
 )
 
 # What the test command needs besides.
@@ -26,6 +27,7 @@ test_packages=(
     "${package_packages[@]}"
     qt6-base-private-dev                       # turns on accessibility in the window tests
     desktop-file-utils appstream lintian       # validate the desktop files and the package
+    devscripts                                 # hardening-check, on the packaged program
     libgtest-dev libgmock-dev libbenchmark-dev # engine tests and benchmarks
     pkg-config                                 # finds xcb for the start-up benchmark
     weston                                     # a headless Wayland compositor for the window test

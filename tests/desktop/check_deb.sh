@@ -1,25 +1,20 @@
 #!/usr/bin/env bash
-# check_deb.sh BUILD_DIR DEB APP_ID VERSION: builds the Debian package from BUILD_DIR with CPack
-# into DEB's folder, and checks that it is DEB, of VERSION, and holds the program, its desktop
-# files, manual page, copyright and changelog, no other program, and its dependencies: Qt's widget
-# library as computed, the fonts that the window asks for, the icon theme, and Qt's Wayland
-# platform as a recommendation. DEB stays for the lintian test.
+# check_deb.sh PACKAGE_SCRIPT DEB APP_ID: builds the Debian package with PACKAGE_SCRIPT (the
+# project's scripts/package) into DEB's folder, and checks that it is DEB and holds the program,
+# hardened, its desktop files, manual page, copyright and changelog, no other program, and its
+# dependencies: Qt's widget library as computed, the fonts that the window asks for, the icon
+# theme, and Qt's Wayland platform as a recommendation. DEB stays for the lintian test.
 set -euo pipefail
-build=$1
+package_script=$1
 deb=$2
 id=$3
-expected_version=$4
 out=$(dirname "$deb")
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-rm -f "$out"/*.deb
-if ! cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >"$scratch/cpack.log" 2>&1; then
-    cat "$scratch/cpack.log"
-    exit 1
-fi
+"$package_script" "$out" >/dev/null
 if [ ! -f "$deb" ]; then
-    echo "CPack wrote no $(basename "$deb"):" "$out"/*.deb
+    echo "$(basename "$package_script") wrote no $(basename "$deb"):" "$out"/*.deb
     exit 1
 fi
 dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' >"$scratch/files"
@@ -51,16 +46,11 @@ extra=$(grep -E '^\./usr/(bin|sbin|lib|libexec)/' "$scratch/files" | grep -vxF .
     true)
 [ -z "$extra" ] || fail "installs more than the program: $extra"
 
-version=$(dpkg-deb -f "$deb" Version)
-[ "$version" = "$expected_version" ] || fail "version '$version', not $expected_version"
-# A new version needs its changelog entry.
-changelog=$scratch/root/usr/share/doc/simple-tallomat/changelog.gz
-if [ -f "$changelog" ]; then
-    gunzip -c "$changelog" >"$scratch/changelog"
-    logged=$(dpkg-parsechangelog -l "$scratch/changelog" -S Version)
-    [ "$logged" = "$expected_version" ] ||
-        fail "changelog's last entry is $logged, not $expected_version"
-fi
+# Every hardening feature that hardening-check can see whatever the release, but two: it sees
+# source fortification only in a call whose buffer size the compiler knows, and the program makes
+# none; and control flow protection only where the C library's start files have it too.
+hardening-check --quiet --nofortify --nocfprotection "$scratch/root/usr/bin/tallomat" ||
+    fail "the program is not hardened"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 depended=$(tr ',' '\n' <<<"$depends" | awk '{print $1}')
