@@ -46,11 +46,13 @@ extra=$(grep -E '^\./usr/(bin|sbin|lib|libexec)/' "$scratch/files" | grep -vxF .
     true)
 [ -z "$extra" ] || fail "installs more than the program: $extra"
 
-# Every hardening feature that hardening-check can see whatever the release, but two: it sees
-# source fortification only in a call whose buffer size the compiler knows, and the program makes
-# none; and control flow protection only where the C library's start files have it too.
-hardening-check --quiet --nofortify --nocfprotection "$scratch/root/usr/bin/tallomat" ||
-    fail "the program is not hardened"
+# Every hardening feature that hardening-check sees, but these: it sees source fortification only
+# in a call whose buffer size the compiler knows, and the program makes none; control flow
+# protection only where the C library's start files have it too; and newer releases report ARM's
+# branch protection on every processor.
+unhardened=$(hardening-check "$scratch/root/usr/bin/tallomat" | grep ': no' |
+    grep -vE '^ (Fortify Source functions|Control flow integrity|Branch Protection):' || true)
+[ -z "$unhardened" ] || fail "not hardened:$unhardened"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 depended=$(tr ',' '\n' <<<"$depends" | awk '{print $1}')
