@@ -38,9 +38,12 @@ bool ActionAnnouncer::computesResult(std::span<const std::int16_t> typedCodes) {
     return std::ranges::find(typedCodes, charcode::kEnter) != typedCodes.end();
 }
 
+QString ActionAnnouncer::reads(const QString& text) {
+    return text.trimmed().isEmpty() ? tr("blank") : text;
+}
+
 QString ActionAnnouncer::spokenText(const TextField& field, bool named) {
-    const QString reads = field.text().trimmed().isEmpty() ? tr("blank") : field.text();
-    return named ? field.accessibleName() + u' ' + reads : reads;
+    return named ? field.accessibleName() + u' ' + reads(field.text()) : reads(field.text());
 }
 
 void ActionAnnouncer::begin(bool computesResult) {
@@ -61,7 +64,7 @@ void ActionAnnouncer::end() {
     }
     for (const Watched& watched : watched_) {
         const TextField& field = *watched.field;
-        const bool changed = field.text() != watched.before || computesResult_;
+        const bool changed = reads(field.text()) != reads(watched.before) || computesResult_;
         const bool leftToScreenReader = watched.focused && !kAnnounceFocusedField;
         if (watched.written && changed && !leftToScreenReader) {
             announce(watched.field, spokenText(field, watched.named));

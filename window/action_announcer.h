@@ -19,9 +19,9 @@ class TextField;
 // The rules, all here:
 // - Only the engine's writes count (`write`). The field's own editing (typing, pasting, undo) is
 //   the user's, and the screen reader echoes it as it is made.
-// - A field is announced when the action wrote it and its text is not the one it had when the
-//   action started; a key that computes a result announces the display even when the result is
-//   what was shown (`0 * 5 = =`), as the user pressing it wants the answer.
+// - A field is announced when the action wrote it and it does not read as it did when the action
+//   started (" " and "" both read blank); a key that computes a result announces the display even
+//   when the result is what was shown (`0 * 5 = =`), as the user pressing it wants the answer.
 // - The display reads alone, the indicator ("M") with its name; a field showing nothing reads
 //   as blank.
 // - The display that has the focus when the action starts (typing) is left to the screen reader
@@ -54,8 +54,9 @@ class ActionAnnouncer {
     // Whether the key typed into the display computes one: Enter, which runs "=".
     static bool computesResult(std::span<const std::int16_t> typedCodes);
 
-    // What a screen reader is told of a field's text: `named` says whether it goes with the
-    // field's name. The words that announcements add are here and nowhere else.
+    // What a screen reader is told of a field: its text, or "blank" when it shows nothing; with
+    // the field's name when `named`. The words that announcements add are here and nowhere else.
+    static QString reads(const QString& text);
     static QString spokenText(const TextField& field, bool named);
 
   private:

@@ -218,9 +218,10 @@ class AccessibilityTest : public WindowSuite {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QStringList>("heard");
         const QString why = QString::fromStdString(ErrorDescription({FailureKind::NotANumber}));
-        QTest::newRow("calculation by keys, failing sign change")
-            << u"Command7 cmdadd Command5 cmdequal cmdadd Command11"_s
-            << QStringList{u"7"_s, u"blank"_s, u" 5"_s, u"12"_s, u"blank"_s, u"alert: "_s + why};
+        QTest::newRow("calculation, blank cut to empty, failing sign change")
+            << u"Command7 cmdadd Command5 cmdequal cmdc cmdback Command11"_s
+            << QStringList{u"7"_s,     u"blank"_s, u" 5"_s,           u"12"_s,
+                           u"blank"_s, QString(),  u"alert: "_s + why};
         QTest::newRow("digit after a result")
             << u"Command2 cmdadd Command3 cmdequal Command4"_s
             << QStringList{u"2"_s, u"blank"_s, u" 3"_s, u"5"_s, u"4"_s};
