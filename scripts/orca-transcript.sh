@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# What the Orca screen reader says while a blind user's fixed sequence is played on Simple
-# Tallomat:
+# Checks what the Orca screen reader says while a blind user's fixed sequence is played on Simple
+# Tallomat, and prints it:
 #   scripts/orca-transcript.sh
+# Each step says what Orca must say once (the result) and what it must not say (a text that the
+# window never showed); the script exits non-zero when a step falls short.
 # BUILD_DIR=folder runs the program built there instead of building build/.
 # Everything runs privately: Xvfb, openbox, a D-Bus session bus with its own accessibility bus,
 # speech-dispatcher speaking through espeak-ng into ALSA's null device, and Orca writing its
@@ -123,8 +125,10 @@ wait_for 30 centre Display
 wait_for 30 grep -qE 'locusOfFocus: \[text \| Display\]|locus of focus from .* to \[text: .Display.\]' "$log"
 
 # Waits until Orca has said what the last step made it say: its log still for a second,
-# at most 10 seconds; then prints the new speech.
+# at most 10 seconds; then prints the new speech and keeps it in `said`, each utterance without
+# the spaces and the full stop that Orca ends it with.
 printed=0
+said=()
 settle() {
     local size=-1 deadline=$((SECONDS + 10))
     while ((SECONDS < deadline)); do
@@ -136,9 +140,41 @@ settle() {
     done
     local lines
     lines=$(grep -ao "SPEECH OUTPUT: '[^']*'" "$log" || true)
+    said=()
     if [ -n "$lines" ]; then
-        tail -n +"$((printed + 1))" <<<"$lines" | sed 's/^/    /'
-        printed=$(wc -l <<<"$lines")
+        lines=$(tail -n +"$((printed + 1))" <<<"$lines")
+        printed=$((printed + $(grep -c . <<<"$lines" || true)))
+        sed 's/^/    /' <<<"$lines"
+        mapfile -t said < <(sed -E "s/^SPEECH OUTPUT: '(.*)'$/\1/; s/[ .]+$//" <<<"$lines")
+    fi
+}
+
+# Checks of the speech of the step that `step` began, after it settled.
+failures=()
+step_name=
+step() {
+    step_name=$1
+    echo "$step_name"
+}
+times_said() {
+    local text count=0
+    for text in "${said[@]}"; do
+        if [ "$text" = "$1" ]; then count=$((count + 1)); fi
+    done
+    echo "$count"
+}
+says_once() {
+    local count
+    count=$(times_said "$1")
+    if ((count != 1)); then
+        failures+=("$step_name: \"$1\" said $count times, not once")
+    fi
+}
+never_says() {
+    local count
+    count=$(times_said "$1")
+    if ((count != 0)); then
+        failures+=("$step_name: \"$1\" said, which the window never showed")
     fi
 }
 click() {
@@ -153,40 +189,93 @@ click() {
 press() { xdotool key --delay 150 "$@"; }
 type_text() { xdotool type --delay 150 "$1"; }
 
-echo 'The window opens, the display focused'
+step 'The window opens, the display focused'
 settle
-echo 'Typed 7 + 5 Enter in the display'
+step 'Typed 7 + 5 Enter in the display'
 type_text '7+5'
 press Return
 settle
-echo 'Click on "=" (12 becomes 19)'
+says_once 12
+step 'Click on "=" (12 becomes 19)'
 click Equals
 settle
-echo 'Click on the display, holding 19'
+says_once 19
+step 'Click on the display, holding 19'
 click Display
 settle
-echo 'Typed + 3 Enter in the display'
+says_once 19
+step 'Typed + 3 Enter in the display'
 type_text '+3'
 press Return
 settle
-echo 'Click on "+/-" (22 becomes -22)'
+says_once 22
+step 'Click on "+/-" (22 becomes -22)'
 click 'Change sign'
 settle
-echo 'Click on the display, holding -22'
+says_once -22
+step 'Click on the display, holding -22'
 click Display
 settle
-echo 'Home, then End in the display'
+says_once -22
+step 'Home, then End in the display'
 press Home
 settle
 press End
 settle
-echo 'Tab twice to "+/-", then Space'
+step 'Tab twice to "+/-", then Space (-22 becomes 22)'
 press Tab Tab
 settle
 press space
 settle
-for key in 'Memory store' 'Memory recall' 'Memory add' 'Memory clear'; do
-    echo "Click on $key"
-    click "$key"
-    settle
-done
+says_once 22
+step 'Click on Memory store'
+click 'Memory store'
+settle
+says_once 'Memory indicator M'
+step 'Click on Memory recall'
+click 'Memory recall'
+settle
+says_once 22
+step 'Click on Memory add'
+click 'Memory add'
+settle
+step 'Click on Memory clear'
+click 'Memory clear'
+settle
+says_once 'Memory indicator blank'
+step 'Click on "2", the display empty after a result and Memory clear'
+click 2
+settle
+says_once 2
+never_says blank
+step 'Click on "+", "3" and "=" (5)'
+click Add
+settle
+click 3
+settle
+click Equals
+settle
+says_once 5
+step 'Click on "4" after the result'
+click 4
+settle
+says_once 4
+never_says blank
+step 'Click on "Cancel", "Backspace" and "+/-": a message box says why'
+click Cancel
+settle
+click Backspace
+settle
+never_says blank  # the display read blank already
+click 'Change sign'
+settle
+says_once 'The display does not hold a number'
+press Return
+settle
+
+if ((${#failures[@]} > 0)); then
+    printf '%s\n' "${failures[@]}" >&2
+    echo "$(basename "$0"): ${#failures[@]} checks failed" >&2
+    exit 1
+fi
+echo 'Every check passed'
