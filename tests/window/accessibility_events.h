@@ -46,20 +46,27 @@ class AccessibilityEvents {
         return recorded;
     }
 
-    // What a screen reader reads out of an alert: its own description and its labels.
+    // What a screen reader reads out of an alert: Orca 43 its labels, else its description; Orca 48
+    // and later its description, else its labels, where Orca 51 passes over a label that takes
+    // the focus. Both readings, when they differ.
     static QString spokenText(QAccessibleInterface* alert) {
-        QStringList spoken;
-        if (const QString description = alert->text(QAccessible::Description);
-            !description.isEmpty()) {
-            spoken.append(description);
-        }
+        const QString description = alert->text(QAccessible::Description);
+        QStringList labels;
+        QStringList unfocusableLabels;
         for (int index = 0; index < alert->childCount(); ++index) {
             QAccessibleInterface* child = alert->child(index);
             if (child->role() == QAccessible::StaticText && !child->state().invisible) {
-                spoken.append(child->text(QAccessible::Name));
+                labels.append(child->text(QAccessible::Name));
+                if (!child->state().focusable) {
+                    unfocusableLabels.append(child->text(QAccessible::Name));
+                }
             }
         }
-        return spoken.join(u' ');
+        const QString labelsFirst = labels.isEmpty() ? description : labels.join(u' ');
+        const QString descriptionFirst =
+            description.isEmpty() ? unfocusableLabels.join(u' ') : description;
+        return labelsFirst == descriptionFirst ? labelsFirst
+                                               : labelsFirst + QStringLiteral(" / ") + descriptionFirst;
     }
 
     static void record(QAccessibleEvent* event) {
