@@ -203,6 +203,7 @@ type_text '7+5'
 press Return
 settle
 says_once 12
+never_says blank  # the display was blank only between "+" and "5"
 step 'Click on "=" (12 becomes 19)'
 click Equals
 settle
@@ -216,6 +217,7 @@ type_text '+3'
 press Return
 settle
 says_once 22
+never_says blank
 step 'Click on "+/-" (22 becomes -22)'
 click 'Change sign'
 settle

@@ -7,6 +7,8 @@
 #include <span>
 #include <string_view>
 
+#include "announcement.h"
+
 namespace tallomat {
 
 class TextField;
@@ -24,13 +26,16 @@ class TextField;
 //   when the result is what was shown (`0 * 5 = =`), as the user pressing it wants the answer.
 // - The display reads alone, the indicator ("M") with its name; a field showing nothing reads
 //   as blank.
-// - The display that has the focus when the action starts (typing) is left to the screen reader
-//   where it reads its changes itself.
+// - The display that has the focus when the action starts (a typed key) is the screen reader's:
+//   it echoes what is typed, and every Orca takes the blank that a typed operator leaves for that
+//   echo. A result that Enter computes there is announced only where the screen reader does not
+//   read it itself (`kScreenReaderReadsFocusedResult`).
 class ActionAnnouncer {
     Q_DECLARE_TR_FUNCTIONS(ActionAnnouncer)
 
   public:
-    ActionAnnouncer(TextField& display, TextField& indicator);
+    ActionAnnouncer(TextField& display, TextField& indicator,
+                    bool screenReaderReadsFocusedResult = kScreenReaderReadsFocusedResult);
 
     // One user action, from construction to destruction; one started within another is part of
     // it. `computesResult` says whether the action's key computes a result (see the functions
@@ -73,6 +78,7 @@ class ActionAnnouncer {
     void end();
 
     std::array<Watched, 2> watched_;
+    bool screenReaderReadsFocusedResult_;
     int depth_ = 0;  // of nested actions
     bool computesResult_ = false;
 };

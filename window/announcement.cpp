@@ -7,11 +7,12 @@
 
 namespace tallomat {
 
+const bool kScreenReaderReadsFocusedResult =
+    QT_VERSION < QT_VERSION_CHECK(6, 8, 0) || QT_VERSION >= QT_VERSION_CHECK(6, 11, 0);
+
 // Qt 6.8 (Debian 13) raises an announcement event of its own; Qt 6.4 (Debian 12) has none, and
 // the older way goes with it.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-
-const bool kAnnounceFocusedField = true;
 
 void announce(QWidget* source, const QString& text) {
     if (QAccessible::isActive()) {
@@ -28,8 +29,6 @@ std::optional<QString> announcedText(QAccessibleEvent* event) {
 }
 
 #else
-
-const bool kAnnounceFocusedField = false;
 
 namespace {
 

@@ -65,8 +65,9 @@ class AccessibilityEvents {
         const QString labelsFirst = labels.isEmpty() ? description : labels.join(u' ');
         const QString descriptionFirst =
             description.isEmpty() ? unfocusableLabels.join(u' ') : description;
-        return labelsFirst == descriptionFirst ? labelsFirst
-                                               : labelsFirst + QStringLiteral(" / ") + descriptionFirst;
+        return labelsFirst == descriptionFirst
+                   ? labelsFirst
+                   : labelsFirst + QStringLiteral(" / ") + descriptionFirst;
     }
 
     static void record(QAccessibleEvent* event) {
