@@ -30,7 +30,7 @@ if [ -z "${ORCA_TRANSCRIPT_BUS:-}" ]; then
         echo "$(basename "$0"): ${BUILD_DIR:-$repo_root/build}/tallomat is not built" >&2
         exit 1
     fi
-    ORCA_TRANSCRIPT_BUS=1 exec timeout 300 dbus-run-session -- "$0" "$@"
+    ORCA_TRANSCRIPT_BUS=1 exec timeout 600 dbus-run-session -- "$0" "$@"
 fi
 
 program=${BUILD_DIR:-$repo_root/build}/tallomat
@@ -90,8 +90,8 @@ fi
 script -qfec "orca $orca_options" "$log" >/dev/null 2>&1 &
 pids+=($!)
 # Orca 43 (Debian 12) and Orca 48 and 51 say so in their own words. Its first start on a fresh
-# machine compiles its Python and may take a while.
-wait_for 120 grep -qaE 'ORCA: Starting (registry|Atspi main event loop)' "$log"
+# machine compiles its Python and, on a busy machine, has taken over two minutes.
+wait_for 240 grep -qaE 'ORCA: Starting (registry|Atspi main event loop)' "$log"
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >/dev/null 2>&1 &
 pids+=($!)
