@@ -84,7 +84,7 @@ wait_for 20 test -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock"
 # options that say so, and keeps its preferences in the scratch home.
 log=$work/orca.log
 orca_options="--debug-file=/dev/tty"
-if orca --help 2>&1 | grep -q -- '--disable'; then
+if [[ $(orca --help 2>&1) == *--disable* ]]; then
     orca_options+=" --disable braille --disable braille-monitor --user-prefs '$work/orca'"
 fi
 script -qfec "orca $orca_options" "$log" >/dev/null 2>&1 &
