@@ -239,10 +239,11 @@ void frmmain::showMessage(std::string_view text) {
     QMessageBox box(QMessageBox::NoIcon, windowTitle(), translatedMessage(text), QMessageBox::Ok,
                     this);
     box.setPalette(classicPalette());  // a window of its own does not take this window's palette
-    // Screen readers read an alert's text from its labels or its description. Orca 51 passes over
-    // a label that takes the focus, as the box's does (its text can be selected with the mouse),
-    // and reads the description first; Orca 43 reads the label first, so the text is said once.
-    box.setAccessibleDescription(box.text());
+    // Screen readers read an alert's text from its labels. Orca 51 passes over a label that takes
+    // the focus, as the box's does while its text can be selected with the mouse; a text that
+    // cannot be selected is read by every Orca, once. An accessible description instead is read
+    // twice by Orca 43.
+    box.setTextInteractionFlags(Qt::NoTextInteraction);
     box.exec();
 }
 
