@@ -5,7 +5,18 @@
     <name>ActionAnnouncer</name>
     <message>
         <source>blank</source>
+        <comment>the display, which shows nothing</comment>
         <translation>leer</translation>
+    </message>
+    <message>
+        <source>%1 blank</source>
+        <comment>the memory indicator (%1, its name), which shows nothing</comment>
+        <translation>%1 leer</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the memory indicator: %1 its name, %2 what it shows (M)</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

@@ -40,11 +40,23 @@ bool ActionAnnouncer::computesResult(std::span<const std::int16_t> typedCodes) {
 }
 
 QString ActionAnnouncer::reads(const QString& text) {
-    return text.trimmed().isEmpty() ? tr("blank") : text;
+    return isBlank(text) ? tr("blank", "the display, which shows nothing") : text;
 }
 
+// Each phrase is translated whole, so that a language can make "blank" agree with the name.
 QString ActionAnnouncer::spokenText(const TextField& field, bool named) {
-    return named ? field.accessibleName() + u' ' + reads(field.text()) : reads(field.text());
+    if (!named) {
+        return reads(field.text());
+    }
+    return isBlank(field.text())
+               ? tr("%1 blank", "the memory indicator (%1, its name), which shows nothing")
+                     .arg(field.accessibleName())
+               : tr("%1 %2", "the memory indicator: %1 its name, %2 what it shows (M)")
+                     .arg(field.accessibleName(), field.text());
+}
+
+bool ActionAnnouncer::isBlank(const QString& text) {
+    return text.trimmed().isEmpty();
 }
 
 void ActionAnnouncer::begin(bool computesResult) {

@@ -65,6 +65,8 @@ class ActionAnnouncer {
     static QString spokenText(const TextField& field, bool named);
 
   private:
+    static bool isBlank(const QString& text);  // " " and "" read blank
+
     struct Watched {
         TextField* field;
         bool named;
