@@ -167,6 +167,30 @@ compared_programs() {
     )
 }
 
+# Runs the command until it succeeds, for at most the given seconds; with `--while-running PID`,
+# gives up as soon as that process has ended (a server that failed to start). When it gives up, it
+# says what it waited for and fails.
+wait_for() {
+    local seconds=$1 watched=
+    shift
+    if [ "${1:-}" = --while-running ]; then
+        watched=$2
+        shift 2
+    fi
+    local deadline=$((SECONDS + seconds))
+    until "$@" >/dev/null 2>&1; do
+        if [ -n "$watched" ] && ! kill -0 "$watched" 2>/dev/null; then
+            echo "$(basename "$0"): process $watched ended while waiting for: $*" >&2
+            return 1
+        fi
+        if ((SECONDS >= deadline)); then
+            echo "$(basename "$0"): waited $seconds s in vain for: $*" >&2
+            return 1
+        fi
+        sleep 0.1
+    done
+}
+
 # Starts Xvfb on a free display for the programs that this script starts next, which draw on it
 # through Qt's X11 platform; stop_xvfb ends it. Stops the script with Xvfb's own words when it ends
 # or has not given its display within 10 seconds.
@@ -176,13 +200,7 @@ start_xvfb() {
     log=$(mktemp)
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >"$log" 2>&1 &
     xvfb_pid=$!
-    for _ in $(seq 200); do
-        if [ -s "$display_file" ] || ! kill -0 "$xvfb_pid" 2>/dev/null; then
-            break
-        fi
-        sleep 0.05
-    done
-    if [ ! -s "$display_file" ]; then
+    if ! wait_for 10 --while-running "$xvfb_pid" test -s "$display_file"; then
         echo "$(basename "$0"): Xvfb did not start:" >&2
         cat "$log" >&2
         rm -f "$display_file" "$log"

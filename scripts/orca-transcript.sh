@@ -54,20 +54,6 @@ AudioALSADevice "null"
 DefaultModule espeak-ng
 EOF
 
-# Runs a command until it succeeds, for at most the given seconds.
-wait_for() {
-    local seconds=$1
-    shift
-    local deadline=$((SECONDS + seconds))
-    until "$@" >/dev/null 2>&1; do
-        if ((SECONDS >= deadline)); then
-            echo "timed out waiting for: $*" >&2
-            exit 1
-        fi
-        sleep 0.2
-    done
-}
-
 start_xvfb
 openbox >/dev/null 2>&1 &
 pids+=($!)

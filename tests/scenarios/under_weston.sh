@@ -4,6 +4,7 @@
 # compositor is stopped by its process id when COMMAND ends, and COMMAND's status is returned;
 # a Weston that ended before COMMAND did fails the run, with its log.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/common.sh"
 runtime=$(mktemp -d)  # private to this user, as a Wayland runtime folder must be
 socket=tallomat-weston
 weston_pid=
@@ -19,13 +20,7 @@ trap stop EXIT
 XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --socket="$socket" --idle-time=0 \
     >"$runtime/weston.log" 2>&1 &
 weston_pid=$!
-for _ in $(seq 200); do
-    if [ -S "$runtime/$socket" ] || ! kill -0 "$weston_pid" 2>/dev/null; then
-        break
-    fi
-    sleep 0.05
-done
-if [ ! -S "$runtime/$socket" ]; then
+if ! wait_for 10 --while-running "$weston_pid" test -S "$runtime/$socket"; then
     echo "under_weston.sh: Weston did not start:" >&2
     cat "$runtime/weston.log" >&2
     exit 1
