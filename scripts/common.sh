@@ -33,6 +33,7 @@ test_packages=(
     weston                                     # a headless Wayland compositor for the window test
     locales                                    # the comma-decimal locale of the number-text test
     clang libclang-rt-dev                      # the fuzzers: the release's clang and its libFuzzer
+    llvm                                       # llvm-symbolizer names the sanitizers' frames in Qt
 )
 
 # What the benchmarks and the soak need to build their programs: Qt Test for the driver and window
