@@ -6,25 +6,8 @@
 #include <QTranslator>
 #include <memory>
 
-#include "qt_text.h"
-
 namespace tallomat {
 namespace {
-
-// The messages that the engine gives the message box, listed here for lupdate: the engine writes
-// them in English and the window shows them in the user's language.
-[[maybe_unused]] constexpr const char* kMessages[] = {
-    QT_TRANSLATE_NOOP("Messages", "The display does not hold a number."),
-    QT_TRANSLATE_NOOP("Messages", "The number is too large."),
-    QT_TRANSLATE_NOOP("Messages", "The result is too large."),
-    QT_TRANSLATE_NOOP("Messages", "Division by zero."),
-    QT_TRANSLATE_NOOP("Messages", "The operation has no defined result."),
-    QT_TRANSLATE_NOOP("Messages", "The function is not defined for this number."),
-    QT_TRANSLATE_NOOP("Messages", "The number is outside the range of a 32-bit integer."),
-    QT_TRANSLATE_NOOP("Messages", "The number is too large for a decimal value."),
-    QT_TRANSLATE_NOOP("Messages", "The power needs too many multiplications."),
-    QT_TRANSLATE_NOOP("Messages", "The operation failed."),
-};
 
 std::unique_ptr<QTranslator> ownTranslator;
 std::unique_ptr<QTranslator> qtTranslator;

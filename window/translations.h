@@ -18,7 +18,7 @@ QString installTranslations(const QStringList& languages);
 
 // What the user's language says for a control's spoken name or tooltip, and for an engine message;
 // the English text itself where it has no translation. Both texts are marked for translation
-// where they are written: in the window's description and in the message list.
+// where they are written: in the window's description and in the engine's failure descriptions.
 QString translatedControlText(std::string_view english);
 QString translatedMessage(std::string_view english);
 
