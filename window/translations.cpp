@@ -20,14 +20,7 @@ QString translated(const char* context, std::string_view english) {
 }  // namespace
 
 QStringList userLanguages() {
-    QStringList languages = qEnvironmentVariable("LANGUAGE").split(u':', Qt::SkipEmptyParts);
-    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        if (const QString locale = qEnvironmentVariable(variable); !locale.isEmpty()) {
-            languages.append(locale);
-            break;
-        }
-    }
-    return languages;
+    return QLocale::system().uiLanguages();
 }
 
 QString installTranslations(const QStringList& languages) {
@@ -38,8 +31,8 @@ QString installTranslations(const QStringList& languages) {
         }
     }
     for (const QString& language : languages) {
-        // QLocale reads "de_DE.UTF-8@euro" as German; it reads "C", "POSIX" and what it does not
-        // know as the C locale, which names no language.
+        // QLocale reads "C", "POSIX" and what it does not know as the C locale, which names no
+        // language.
         const QLocale locale(language);
         if (locale.language() == QLocale::English) {
             break;

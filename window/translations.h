@@ -6,8 +6,8 @@
 
 namespace tallomat {
 
-// The user's languages, most wanted first, as the desktop's programs read them: each of the
-// colon-separated LANGUAGE, then the first that is set of LC_ALL, LC_MESSAGES and LANG.
+// The user's languages, most wanted first, as Qt reads them from the environment the way gettext
+// does: the colon-separated LANGUAGE, else the first that is set of LC_ALL, LC_MESSAGES and LANG.
 QStringList userLanguages();
 
 // Installs the program's translation for the first of `languages` that it is translated into,

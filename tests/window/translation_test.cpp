@@ -1,4 +1,4 @@
-// The window in the user's language: the language chosen from the environment, and the German
+// The window in the user's language: the phrases that announcements compose, and the German
 // window, whose captions and results stay as they are in English.
 #include <QAbstractButton>
 #include <QMenu>
@@ -18,23 +18,6 @@ class TranslationTest : public QObject {
 
   private slots:
     void cleanupTestCase() { installTranslations({}); }
-
-    void languageFollowsTheUsersOrder_data() {
-        QTest::addColumn<QStringList>("row");  // LANGUAGE, LC_ALL, LC_MESSAGES, LANG, installed
-        QTest::newRow("LANGUAGE, untranslated skipped") << QStringList{"eo:de", "fr", "", "", "de"};
-        QTest::newRow("English ends the search") << QStringList{"en_GB:de", "", "", "de", ""};
-        QTest::newRow("LC_ALL first") << QStringList{"", "ja_JP.UTF-8", "de", "fr", "ja"};
-        QTest::newRow("LC_MESSAGES, LANG") << QStringList{"", "", "pt_BR.UTF-8", "de", "pt_BR"};
-        QTest::newRow("LANG, modifier") << QStringList{"", "", "", "zh_CN.UTF-8@x", "zh_CN"};
-        QTest::newRow("C is English") << QStringList{"", "", "", "C.UTF-8", ""};
-    }
-    void languageFollowsTheUsersOrder() {
-        QFETCH(QStringList, row);
-        for (int i = 0; const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
-            qputenv(name, row[i++].toUtf8());
-        }
-        QCOMPARE(installTranslations(userLanguages()), row[4]);
-    }
 
     // The indicator's phrase is translated whole, so "blank" agrees with its name.
     void indicatorReadsAsOnePhrase_data() {
