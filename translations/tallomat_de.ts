@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>Memory add</source>
-        <translation>Speicher addieren</translation>
+        <translation>Zum Speicher addieren</translation>
     </message>
     <message>
         <source>Memory Store</source>
@@ -151,7 +151,7 @@
     </message>
     <message>
         <source>Memory store</source>
-        <translation>Speicher belegen</translation>
+        <translation>In den Speicher übernehmen</translation>
     </message>
     <message>
         <source>Memory Recall</source>

@@ -35,7 +35,7 @@
     </message>
     <message>
         <source>Logarithm( base e)</source>
-        <translation>対数 (底 e)</translation>
+        <translation>対数（底 e）</translation>
     </message>
     <message>
         <source>Natural logarithm</source>
@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Logarithm( base 10)</source>
-        <translation>対数 (底 10)</translation>
+        <translation>対数（底 10）</translation>
     </message>
     <message>
         <source>Decimal logarithm</source>

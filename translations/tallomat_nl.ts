@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>Exponential</source>
-        <translation>Exponentieel</translation>
+        <translation>Exponentiële functie</translation>
     </message>
     <message>
         <source>Logarithm( base 10)</source>
@@ -139,19 +139,19 @@
     </message>
     <message>
         <source>Memory Increment</source>
-        <translation>Optellen bij geheugen</translation>
+        <translation>Bij geheugen optellen</translation>
     </message>
     <message>
         <source>Memory add</source>
-        <translation>Optellen bij geheugen</translation>
+        <translation>Bij geheugen optellen</translation>
     </message>
     <message>
         <source>Memory Store</source>
-        <translation>Opslaan in geheugen</translation>
+        <translation>In geheugen opslaan</translation>
     </message>
     <message>
         <source>Memory store</source>
-        <translation>Opslaan in geheugen</translation>
+        <translation>In geheugen opslaan</translation>
     </message>
     <message>
         <source>Memory Recall</source>

@@ -35,7 +35,7 @@
     </message>
     <message>
         <source>Logarithm( base e)</source>
-        <translation>Logarytm (podstawa e)</translation>
+        <translation>Logarytm (o podstawie e)</translation>
     </message>
     <message>
         <source>Natural logarithm</source>
@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Logarithm( base 10)</source>
-        <translation>Logarytm (podstawa 10)</translation>
+        <translation>Logarytm (o podstawie 10)</translation>
     </message>
     <message>
         <source>Decimal logarithm</source>

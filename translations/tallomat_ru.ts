@@ -147,11 +147,11 @@
     </message>
     <message>
         <source>Memory Store</source>
-        <translation>Сохранить в память</translation>
+        <translation>Сохранить в памяти</translation>
     </message>
     <message>
         <source>Memory store</source>
-        <translation>Сохранить в память</translation>
+        <translation>Сохранить в памяти</translation>
     </message>
     <message>
         <source>Memory Recall</source>
@@ -179,7 +179,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Сброс</translation>
+        <translation>Очистить</translation>
     </message>
     <message>
         <source>Division</source>

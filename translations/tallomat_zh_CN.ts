@@ -23,7 +23,7 @@
     <name>Controls</name>
     <message>
         <source>Keypad</source>
-        <translation>键盘</translation>
+        <translation>按键区</translation>
     </message>
     <message>
         <source>Display integer portion</source>
@@ -223,7 +223,7 @@
     </message>
     <message>
         <source>Modulus</source>
-        <translation>取模</translation>
+        <translation>取余</translation>
     </message>
     <message>
         <source>1 divided by x</source>

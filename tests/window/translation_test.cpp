@@ -46,7 +46,7 @@ class TranslationTest : public QObject {
         };
         for (const Row& row : {Row{"cmdsqrt", "sqrt", "Quadratwurzel", "Quadratwurzel"},
                                Row{"optionrad", "Radian", "Bogenmaß", "Eingabe in Grad"},
-                               Row{"mplus", "M+", "Speicher addieren", "Zum Speicher addieren"},
+                               Row{"mplus", "M+", "Zum Speicher addieren", "Zum Speicher addieren"},
                                Row{"Command7", "7", "7", ""}}) {
             auto* key = fixture.control<QAbstractButton>(row.name);
             QCOMPARE(QStringList({key->text(), key->accessibleName(), key->toolTip()}),
