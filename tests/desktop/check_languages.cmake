@@ -1,0 +1,33 @@
+# cmake -D ENTRY=FILE -D METAINFO=FILE -D TS_DIR=DIR -P check_languages.cmake: fails when the
+# desktop entry or the metainfo lacks a text in a language that the program is translated into
+# (a tallomat_<language>.ts in DIR): the entry's generic name, comment and keywords, the
+# metainfo's summary and keywords, and each paragraph and list item of its description.
+file(READ ${ENTRY} entry)
+file(READ ${METAINFO} metainfo)
+file(GLOB translations ${TS_DIR}/tallomat_*.ts)
+set(missing)
+foreach(translation IN LISTS translations)
+    string(REGEX REPLACE ".*/tallomat_(.*)\\.ts$" "\\1" language "${translation}")
+    foreach(key GenericName Comment Keywords)
+        if(NOT entry MATCHES "\n${key}\\[${language}\\]=[^\n]")
+            list(APPEND missing "${key}[${language}]")
+        endif()
+    endforeach()
+    # As many as in English; keywords, whose number differs from language to language, one.
+    foreach(element summary p li keyword)
+        string(REGEX MATCHALL "<${element}>" english "${metainfo}")
+        string(REGEX MATCHALL "<${element} xml:lang=\"${language}\">" translated "${metainfo}")
+        list(LENGTH english expected)
+        list(LENGTH translated found)
+        if(element STREQUAL "keyword")
+            set(expected 1)
+        endif()
+        if(found LESS expected)
+            list(APPEND missing "<${element} xml:lang=\"${language}\"> (${found} of ${expected})")
+        endif()
+    endforeach()
+endforeach()
+if(NOT translations OR missing)
+    list(JOIN missing "\n  " missing)
+    message(FATAL_ERROR "Not translated in the desktop files:\n  ${missing}")
+endif()
