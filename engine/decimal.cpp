@@ -8,12 +8,13 @@
 #include <system_error>
 
 #include "failure.h"
+#include "wide_integer.h"
 
 namespace tallomat {
 namespace {
 
 // The 96-bit integer is computed in 128 bits and checked before it is stored.
-__extension__ typedef unsigned __int128 Wide;
+using Wide = Unsigned128;
 constexpr Wide kMaxMagnitude = (Wide{1} << 96) - 1;  // 79228162514264337593543950335
 constexpr int kSignificantDigits = 15;
 
