@@ -32,26 +32,12 @@ qsizetype longestLayout = 0;
 constexpr int kHorizontalMargin = 2;
 constexpr int kVerticalMargin = 1;
 
-// Control characters take the place of a space in the view, so that no font draws them as boxes;
-// the text itself keeps them.
-QString viewText(QStringView text) {
-    QString shown = text.toString();
-    for (QChar& character : shown) {
-        const char16_t unit = character.unicode();
-        if ((unit < 0x20 && unit != u'\t') || unit == 0x7f || unit == 0x2028 || unit == 0x2029 ||
-            unit == 0xfeff) {
-            character = u' ';
-        }
-    }
-    return shown;
-}
-
 // A piece of the text, laid out on one line in the field's font.
 struct TextRun {
     TextRun(const QString& text, qsizetype start, qsizetype end, const QFont& font)
         : from(start),
           to(end),
-          layout(viewText(QStringView(text).sliced(start, end - start)), font) {
+          layout(TextFieldModel::shownText(QStringView(text).sliced(start, end - start)), font) {
         longestLayout = std::max(longestLayout, end - start);
         QTextOption option;
         option.setWrapMode(QTextOption::NoWrap);
@@ -102,26 +88,9 @@ struct TextRun {
     QTextLine line;
 };
 
-bool splitsSurrogatePair(const QString& text, qsizetype position) {
-    return position > 0 && position < text.size() && text[position].isLowSurrogate() &&
-           text[position - 1].isHighSurrogate();
-}
-
-// The nearest position at or before `position` that starts a character of the text.
-qsizetype characterStart(const QString& text, qsizetype position) {
-    position = std::clamp<qsizetype>(position, 0, text.size());
-    return splitsSurrogatePair(text, position) ? position - 1 : position;
-}
-
-// The text around `position`, as far as a view reaches either way, cut at whole characters.
-TextRun runAround(const QString& text, qsizetype position, const QFont& font) {
-    return TextRun(text, characterStart(text, position - kViewRun),
-                   characterStart(text, position + kViewRun), font);
-}
-
 // The text that a view starting at `first` can show.
-TextRun runFrom(const QString& text, qsizetype first, const QFont& font) {
-    return TextRun(text, first, characterStart(text, first + kViewRun), font);
+TextRun runFrom(const TextFieldModel& model, qsizetype first, const QFont& font) {
+    return TextRun(model.text(), first, model.characterStart(first + kViewRun), font);
 }
 
 QString withShortcut(const QString& label, QKeySequence::StandardKey key) {
@@ -129,36 +98,36 @@ QString withShortcut(const QString& label, QKeySequence::StandardKey key) {
     return shortcut.isEmpty() ? label : label + u'\t' + shortcut;
 }
 
-// Where a movement key takes the insertion point.
-enum class Target { PreviousCharacter, NextCharacter, PreviousWord, NextWord, Start, End };
+using Movement = TextFieldModel::Movement;
 
-struct Movement {
+// The platform's movement keys, and where each takes the insertion point.
+struct MovementKey {
     QKeySequence::StandardKey key;
-    Target target;
+    Movement movement;
     bool select;
 };
 
-constexpr Movement kMovements[] = {
-    {QKeySequence::MoveToPreviousChar, Target::PreviousCharacter, false},
-    {QKeySequence::MoveToNextChar, Target::NextCharacter, false},
-    {QKeySequence::MoveToPreviousWord, Target::PreviousWord, false},
-    {QKeySequence::MoveToNextWord, Target::NextWord, false},
-    {QKeySequence::MoveToStartOfLine, Target::Start, false},
-    {QKeySequence::MoveToStartOfBlock, Target::Start, false},
-    {QKeySequence::MoveToStartOfDocument, Target::Start, false},
-    {QKeySequence::MoveToEndOfLine, Target::End, false},
-    {QKeySequence::MoveToEndOfBlock, Target::End, false},
-    {QKeySequence::MoveToEndOfDocument, Target::End, false},
-    {QKeySequence::SelectPreviousChar, Target::PreviousCharacter, true},
-    {QKeySequence::SelectNextChar, Target::NextCharacter, true},
-    {QKeySequence::SelectPreviousWord, Target::PreviousWord, true},
-    {QKeySequence::SelectNextWord, Target::NextWord, true},
-    {QKeySequence::SelectStartOfLine, Target::Start, true},
-    {QKeySequence::SelectStartOfBlock, Target::Start, true},
-    {QKeySequence::SelectStartOfDocument, Target::Start, true},
-    {QKeySequence::SelectEndOfLine, Target::End, true},
-    {QKeySequence::SelectEndOfBlock, Target::End, true},
-    {QKeySequence::SelectEndOfDocument, Target::End, true},
+constexpr MovementKey kMovementKeys[] = {
+    {QKeySequence::MoveToPreviousChar, Movement::PreviousCharacter, false},
+    {QKeySequence::MoveToNextChar, Movement::NextCharacter, false},
+    {QKeySequence::MoveToPreviousWord, Movement::PreviousWord, false},
+    {QKeySequence::MoveToNextWord, Movement::NextWord, false},
+    {QKeySequence::MoveToStartOfLine, Movement::Start, false},
+    {QKeySequence::MoveToStartOfBlock, Movement::Start, false},
+    {QKeySequence::MoveToStartOfDocument, Movement::Start, false},
+    {QKeySequence::MoveToEndOfLine, Movement::End, false},
+    {QKeySequence::MoveToEndOfBlock, Movement::End, false},
+    {QKeySequence::MoveToEndOfDocument, Movement::End, false},
+    {QKeySequence::SelectPreviousChar, Movement::PreviousCharacter, true},
+    {QKeySequence::SelectNextChar, Movement::NextCharacter, true},
+    {QKeySequence::SelectPreviousWord, Movement::PreviousWord, true},
+    {QKeySequence::SelectNextWord, Movement::NextWord, true},
+    {QKeySequence::SelectStartOfLine, Movement::Start, true},
+    {QKeySequence::SelectStartOfBlock, Movement::Start, true},
+    {QKeySequence::SelectStartOfDocument, Movement::Start, true},
+    {QKeySequence::SelectEndOfLine, Movement::End, true},
+    {QKeySequence::SelectEndOfBlock, Movement::End, true},
+    {QKeySequence::SelectEndOfDocument, Movement::End, true},
 };
 
 }  // namespace
@@ -174,49 +143,6 @@ TextField::TextField(QWidget* parent) : QWidget(parent) {
 
 TextField::~TextField() = default;
 
-void TextField::setText(const QString& text) {
-    const QString removed = std::exchange(text_, text);
-    history_.clear();
-    undone_ = 0;
-    cursor_ = anchor_ = text_.size();
-    announceTextChange(0, removed, text_);
-    cursorMoved();
-}
-
-qsizetype TextField::characterStart(qsizetype position) const {
-    return tallomat::characterStart(text_, position);
-}
-
-void TextField::setCursorPosition(qsizetype position) {
-    moveCursor(position, false);
-}
-
-QString TextField::selectedText() const {
-    return text_.sliced(selectionStart(), selectionEnd() - selectionStart());
-}
-
-void TextField::setSelection(qsizetype anchor, qsizetype position) {
-    anchor_ = characterStart(anchor);
-    cursor_ = characterStart(position);
-    cursorMoved();
-}
-
-void TextField::selectAll() {
-    setSelection(0, text_.size());
-}
-
-void TextField::insert(const QString& text) {
-    replace(selectionStart(), selectionEnd(), text);
-}
-
-void TextField::backspace() {
-    removeTo(characterStart(cursor_ - 1));
-}
-
-void TextField::del() {
-    removeTo(nextBoundary(cursor_, Boundary::Character, true));
-}
-
 void TextField::cut() {
     if (hasSelectedText()) {
         copy();
@@ -229,24 +155,7 @@ void TextField::copy() const {
 }
 
 void TextField::paste() {
-    const QString pasted = QGuiApplication::clipboard()->text(QClipboard::Clipboard);
-    if (!pasted.isEmpty() || hasSelectedText()) {
-        insert(pasted);
-    }
-}
-
-void TextField::undo() {
-    if (isUndoAvailable()) {
-        ++undone_;
-        apply(history_[history_.size() - undone_], true);
-    }
-}
-
-void TextField::redo() {
-    if (isRedoAvailable()) {
-        apply(history_[history_.size() - undone_], false);
-        --undone_;
-    }
+    model_.paste(QGuiApplication::clipboard()->text(QClipboard::Clipboard));
 }
 
 void TextField::copyToClipboard(QClipboard::Mode mode) const {
@@ -256,117 +165,22 @@ void TextField::copyToClipboard(QClipboard::Mode mode) const {
     }
 }
 
-// Every change of the text goes through here, so that it can be undone.
-void TextField::replace(qsizetype from, qsizetype to, const QString& inserted, bool typing) {
-    Edit edit{from, text_.sliced(from, to - from), inserted, anchor_, cursor_, typing};
-    if (edit.removed.isEmpty() && edit.inserted.isEmpty()) {
-        return;
-    }
-    apply(edit, false);
-    history_.resize(history_.size() - undone_);
-    undone_ = 0;
-    Edit* last = history_.empty() ? nullptr : &history_.back();
-    if (typing && last != nullptr && last->typing && edit.removed.isEmpty() &&
-        last->removed.isEmpty() && last->position + last->inserted.size() == from) {
-        last->inserted += inserted;
-    } else {
-        history_.push_back(std::move(edit));
-    }
-}
-
-void TextField::apply(const Edit& edit, bool reverse) {
-    const QString& removed = reverse ? edit.inserted : edit.removed;
-    const QString& inserted = reverse ? edit.removed : edit.inserted;
-    text_.replace(edit.position, removed.size(), inserted);
-    if (reverse) {
-        anchor_ = edit.anchorBefore;
-        cursor_ = edit.cursorBefore;
-    } else {
-        anchor_ = cursor_ = edit.position + inserted.size();
-        if (splitsSurrogatePair(text_, cursor_)) {
-            anchor_ = ++cursor_;  // the edit joined two halves of a pair: it ends after the pair
-        }
-    }
-    announceTextChange(edit.position, removed, inserted);
-    cursorMoved();
-}
-
-void TextField::moveCursor(qsizetype position, bool select) {
-    cursor_ = characterStart(position);
-    if (!select) {
-        anchor_ = cursor_;
-    }
-    cursorMoved();
-}
-
-// Character and word boundaries come from a run of text around the position, so that finding them
-// costs the same in a text of any length.
-qsizetype TextField::nextBoundary(qsizetype position, Boundary boundary, bool forward) const {
-    const TextRun run = runAround(text_, position, font());
-    const auto mode =
-        boundary == Boundary::Word ? QTextLayout::SkipWords : QTextLayout::SkipCharacters;
-    return forward ? run.nextPosition(position, mode) : run.previousPosition(position, mode);
-}
-
-// Removes the selection, or else the text between the insertion point and `position`.
-void TextField::removeTo(qsizetype position) {
-    if (hasSelectedText()) {
-        insert({});
-    } else {
-        replace(std::min(cursor_, position), std::max(cursor_, position), {});
-    }
-}
-
 void TextField::keyPressEvent(QKeyEvent* event) {
     if (runStandardKey(*event)) {
         return;
     }
-    const QString typed = event->text();
-    const bool printable = !typed.isEmpty() && std::ranges::all_of(typed, [](QChar character) {
-        return character.isPrint() || character.isSurrogate();
-    });
-    if (printable && !(event->modifiers() & Qt::ControlModifier)) {
-        if (hasSelectedText()) {
-            insert(typed);
-        } else {
-            replace(cursor_, cursor_, typed, true);
-        }
+    if (!(event->modifiers() & Qt::ControlModifier) && model_.type(event->text())) {
         return;
     }
     event->ignore();
 }
 
 bool TextField::runStandardKey(const QKeyEvent& event) {
-    for (const Movement& movement : kMovements) {
-        if (!event.matches(movement.key)) {
-            continue;
+    for (const MovementKey& key : kMovementKeys) {
+        if (event.matches(key.key)) {
+            model_.move(key.movement, key.select);
+            return true;
         }
-        switch (movement.target) {
-            case Target::PreviousCharacter:
-            case Target::NextCharacter: {
-                const bool forward = movement.target == Target::NextCharacter;
-                if (hasSelectedText() && !movement.select) {
-                    moveCursor(forward ? selectionEnd() : selectionStart(), false);
-                } else {
-                    moveCursor(nextBoundary(cursor_, Boundary::Character, forward),
-                               movement.select);
-                }
-                break;
-            }
-            case Target::PreviousWord:
-            case Target::NextWord:
-                moveCursor(
-                    nextBoundary(cursor_, Boundary::Word, movement.target == Target::NextWord),
-                    movement.select);
-                break;
-            case Target::Start:
-                moveCursor(0, movement.select);
-                break;
-            case Target::End:
-                moveCursor(text_.size(), movement.select);
-                break;
-        }
-        return true;
     }
     if (event.matches(QKeySequence::SelectAll)) {
         selectAll();
@@ -381,9 +195,9 @@ bool TextField::runStandardKey(const QKeyEvent& event) {
     } else if (event.matches(QKeySequence::Redo)) {
         redo();
     } else if (event.matches(QKeySequence::DeleteStartOfWord)) {
-        removeTo(nextBoundary(cursor_, Boundary::Word, false));
+        model_.removePreviousWord();
     } else if (event.matches(QKeySequence::DeleteEndOfWord)) {
-        removeTo(nextBoundary(cursor_, Boundary::Word, true));
+        model_.removeNextWord();
     } else if (event.matches(QKeySequence::Delete)) {
         del();
     } else if (event.key() == Qt::Key_Backspace &&
@@ -405,12 +219,12 @@ void TextField::mousePressEvent(QMouseEvent* event) {
         copyToClipboard(QClipboard::Selection);
     } else if (event->button() == Qt::LeftButton) {
         selectingWithMouse_ = true;
-        moveCursor(position, event->modifiers() & Qt::ShiftModifier);
+        model_.moveCursor(position, event->modifiers() & Qt::ShiftModifier);
     } else if (event->button() == Qt::MiddleButton &&
                QGuiApplication::clipboard()->supportsSelection()) {
         // Pastes the desktop's primary selection, as text fields on X11 do.
         const QString selection = QGuiApplication::clipboard()->text(QClipboard::Selection);
-        moveCursor(position, false);
+        model_.moveCursor(position, false);
         insert(selection);
     }
 }
@@ -425,11 +239,11 @@ void TextField::mouseMoveEvent(QMouseEvent* event) {
     const QRect area = textArea();
     qsizetype position = positionAt(point);
     if (point.x() < area.left() && position == firstVisible_) {
-        position = nextBoundary(position, Boundary::Character, false);
+        position = model_.nextBoundary(position, TextFieldModel::Boundary::Character, false);
     } else if (point.x() > area.right()) {
-        position = nextBoundary(position, Boundary::Character, true);
+        position = model_.nextBoundary(position, TextFieldModel::Boundary::Character, true);
     }
-    moveCursor(position, true);
+    model_.moveCursor(position, true);
 }
 
 void TextField::mouseReleaseEvent(QMouseEvent* event) {
@@ -443,15 +257,7 @@ void TextField::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         return;
     }
-    // The word under the pointer, without the spaces after it.
-    const qsizetype position = positionAt(event->position().toPoint());
-    const qsizetype start =
-        nextBoundary(std::min(position + 1, text_.size()), Boundary::Word, false);
-    qsizetype end = nextBoundary(start, Boundary::Word, true);
-    while (end > position && end > start && text_[end - 1].isSpace()) {
-        --end;
-    }
-    setSelection(start, end);
+    model_.selectWordAt(positionAt(event->position().toPoint()));
     copyToClipboard(QClipboard::Selection);
     tripleClickPoint_ = event->position().toPoint();
     tripleClickTimer_.start(QApplication::doubleClickInterval(), this);
@@ -474,7 +280,7 @@ QMenu* TextField::createContextMenu() {
     add(qtEditCommand("&Paste"), QKeySequence::Paste, canPaste, &TextField::paste);
     add(qtEditCommand("Delete"), QKeySequence::Delete, hasSelectedText(), &TextField::del);
     menu->addSeparator();
-    add(qtEditCommand("Select All"), QKeySequence::SelectAll, !text_.isEmpty(),
+    add(qtEditCommand("Select All"), QKeySequence::SelectAll, !text().isEmpty(),
         &TextField::selectAll);
     return menu;
 }
@@ -509,7 +315,7 @@ void TextField::dropEvent(QDropEvent* event) {
     if (!event->mimeData()->hasText()) {
         return;
     }
-    moveCursor(positionAt(event->position().toPoint()), false);
+    model_.moveCursor(positionAt(event->position().toPoint()), false);
     insert(event->mimeData()->text());
     event->acceptProposedAction();
     setFocus(Qt::MouseFocusReason);
@@ -551,7 +357,7 @@ void TextField::timerEvent(QTimerEvent* event) {
         return;
     }
     cursorShown_ = !cursorShown_;
-    update(characterRect(cursor_).adjusted(-1, 0, 1, 0));
+    update(characterRect(cursorPosition()).adjusted(-1, 0, 1, 0));
 }
 
 void TextField::restartBlink() {
@@ -595,7 +401,7 @@ bool TextField::fitsInView(qsizetype from, qsizetype to) const {
     if (to - from > kViewRun) {
         return false;
     }
-    const TextRun run = runFrom(text_, from, font());
+    const TextRun run = runFrom(model_, from, font());
     return to <= run.to && run.x(to) + cursorWidth() <= textArea().width();
 }
 
@@ -604,7 +410,7 @@ bool TextField::fitsInView(qsizetype from, qsizetype to) const {
 // estimate is checked, and if need be moved on to the first position from which the view fits:
 // a search, so that a few layouts settle it whatever the text.
 qsizetype TextField::firstFittingBefore(qsizetype end) const {
-    const TextRun run(text_, characterStart(end - kViewRun), end, font());
+    const TextRun run(text(), characterStart(end - kViewRun), end, font());
     const qreal left = run.x(end) + cursorWidth() - textArea().width();
     if (left <= 0) {
         return run.from;
@@ -630,15 +436,17 @@ qsizetype TextField::firstFittingBefore(qsizetype end) const {
 
 // Scrolls as little as needed to show the insertion point, and shows as much text as fits.
 void TextField::scrollToCursor() {
-    firstVisible_ = characterStart(std::min(firstVisible_, text_.size()));
-    if (cursor_ < firstVisible_) {
-        firstVisible_ = cursor_;
-    } else if (!fitsInView(firstVisible_, cursor_)) {
-        firstVisible_ = firstFittingBefore(cursor_);
+    const qsizetype cursor = cursorPosition();
+    const qsizetype size = text().size();
+    firstVisible_ = characterStart(std::min(firstVisible_, size));
+    if (cursor < firstVisible_) {
+        firstVisible_ = cursor;
+    } else if (!fitsInView(firstVisible_, cursor)) {
+        firstVisible_ = firstFittingBefore(cursor);
     }
-    if (firstVisible_ > 0 && fitsInView(firstVisible_, text_.size())) {
-        const qsizetype first = firstFittingBefore(text_.size());
-        if (first < firstVisible_ && fitsInView(first, cursor_)) {
+    if (firstVisible_ > 0 && fitsInView(firstVisible_, size)) {
+        const qsizetype first = firstFittingBefore(size);
+        if (first < firstVisible_ && fitsInView(first, cursor)) {
             firstVisible_ = first;
         }
     }
@@ -649,7 +457,7 @@ QRect TextField::characterRect(qsizetype position) const {
         return {};
     }
     const QRect area = textArea();
-    const TextRun run = runFrom(text_, firstVisible_, font());
+    const TextRun run = runFrom(model_, firstVisible_, font());
     if (position > run.to) {
         return {};
     }
@@ -662,7 +470,7 @@ QRect TextField::characterRect(qsizetype position) const {
 
 qsizetype TextField::positionAt(QPoint point) const {
     const QRect area = textArea();
-    const TextRun run = runFrom(text_, firstVisible_, font());
+    const TextRun run = runFrom(model_, firstVisible_, font());
     return run.position(point.x() - area.left());
 }
 
@@ -683,7 +491,7 @@ void TextField::paintEvent(QPaintEvent*) {
 
     const QRect area = textArea();
     painter.setClipRect(area);
-    const TextRun run = runFrom(text_, firstVisible_, font());
+    const TextRun run = runFrom(model_, firstVisible_, font());
     QList<QTextLayout::FormatRange> selections;
     if (hasSelectedText() && selectionEnd() > run.from && selectionStart() < run.to) {
         const qsizetype start = std::max(selectionStart(), run.from);
@@ -699,9 +507,9 @@ void TextField::paintEvent(QPaintEvent*) {
     painter.setPen(palette().color(QPalette::Text));
     const QPoint origin = textOrigin(area);
     run.layout.draw(&painter, origin, selections);
-    if (cursorShown_ && hasFocus() && cursor_ >= run.from && cursor_ <= run.to) {
-        run.layout.drawCursor(&painter, origin, static_cast<int>(cursor_ - run.from),
-                              cursorWidth());
+    const qsizetype cursor = cursorPosition();
+    if (cursorShown_ && hasFocus() && cursor >= run.from && cursor <= run.to) {
+        run.layout.drawCursor(&painter, origin, static_cast<int>(cursor - run.from), cursorWidth());
     }
     if (dropPosition_ >= run.from && dropPosition_ <= run.to) {
         run.layout.drawCursor(&painter, origin, static_cast<int>(dropPosition_ - run.from),
@@ -709,10 +517,10 @@ void TextField::paintEvent(QPaintEvent*) {
     }
 }
 
-void TextField::announceTextChange(qsizetype position, const QString& removed,
-                                   const QString& inserted) {
+void TextField::textChanged(const TextFieldModel::TextChange& change) {
     if (QAccessible::isActive()) {
-        QAccessibleTextUpdateEvent event(this, static_cast<int>(position), removed, inserted);
+        QAccessibleTextUpdateEvent event(this, static_cast<int>(change.position), change.removed,
+                                         change.inserted);
         QAccessible::updateAccessibility(&event);
     }
 }
@@ -724,7 +532,7 @@ void TextField::cursorMoved() {
     }
     update();
     if (QAccessible::isActive()) {
-        QAccessibleTextCursorEvent event(this, static_cast<int>(cursor_));
+        QAccessibleTextCursorEvent event(this, static_cast<int>(cursorPosition()));
         QAccessible::updateAccessibility(&event);
     }
     announceSelection();
@@ -742,7 +550,7 @@ void TextField::announceSelection() {
     if (QAccessible::isActive()) {
         QAccessibleTextSelectionEvent event(this, static_cast<int>(selection.first),
                                             static_cast<int>(selection.second));
-        event.setCursorPosition(static_cast<int>(cursor_));
+        event.setCursorPosition(static_cast<int>(cursorPosition()));
         QAccessible::updateAccessibility(&event);
     }
 }

@@ -5,7 +5,8 @@
 #include <QString>
 #include <QWidget>
 #include <utility>
-#include <vector>
+
+#include "text_field_model.h"
 
 class QMenu;
 class QStyleOptionFrame;
@@ -18,6 +19,9 @@ namespace tallomat {
 // costs the same on a pasted megabyte as on "12": a field that shapes its whole line on every
 // change and every repaint takes a fraction of a second per key on such a text.
 //
+// The editing itself is its model's (TextFieldModel): the field paints it, turns events into its
+// edits, owns the clipboard and tells assistive technology what the model reports.
+//
 // Positions are UTF-16 offsets into the text, as everywhere in Qt; the insertion point never
 // stops inside a surrogate pair.
 //
@@ -28,45 +32,42 @@ namespace tallomat {
 // - right-to-left layout: the field shows numbers, which read left to right; its line is always
 //   laid out left to right, and the view scrolls as if every letter ran that way, so that beside
 //   right-to-left letters the insertion point may lie outside the view.
-class TextField final : public QWidget {
+class TextField final : public QWidget, private TextFieldModel::Listener {
     Q_OBJECT
 
   public:
     // The most text, in UTF-16 units, that one view lays out.
-    static constexpr qsizetype kViewRun = 1024;
+    static constexpr qsizetype kViewRun = TextFieldModel::kReach;
 
     explicit TextField(QWidget* parent = nullptr);
     ~TextField() override;
 
-    const QString& text() const { return text_; }
-    // Replaces the whole text, puts the insertion point at its end, selects nothing and clears
-    // the undo history.
-    void setText(const QString& text);
+    // The model's, as a line edit gives its line control's.
+    const QString& text() const { return model_.text(); }
+    void setText(const QString& text) { model_.setText(text); }
+    qsizetype characterStart(qsizetype position) const { return model_.characterStart(position); }
+    qsizetype cursorPosition() const { return model_.cursorPosition(); }
+    void setCursorPosition(qsizetype position) { model_.setCursorPosition(position); }
+    bool hasSelectedText() const { return model_.hasSelectedText(); }
+    QString selectedText() const { return model_.selectedText(); }
+    qsizetype selectionStart() const { return model_.selectionStart(); }
+    qsizetype selectionEnd() const { return model_.selectionEnd(); }
+    void setSelection(qsizetype anchor, qsizetype position) {
+        model_.setSelection(anchor, position);
+    }
+    void selectAll() { model_.selectAll(); }
+    void insert(const QString& text) { model_.insert(text); }
+    void backspace() { model_.backspace(); }
+    void del() { model_.del(); }
+    void undo() { model_.undo(); }
+    void redo() { model_.redo(); }
+    bool isUndoAvailable() const { return model_.isUndoAvailable(); }
+    bool isRedoAvailable() const { return model_.isRedoAvailable(); }
 
-    // The nearest position at or before `position` that starts a character of the text.
-    qsizetype characterStart(qsizetype position) const;
-
-    qsizetype cursorPosition() const { return cursor_; }
-    void setCursorPosition(qsizetype position);
-    bool hasSelectedText() const { return anchor_ != cursor_; }
-    QString selectedText() const;
-    qsizetype selectionStart() const { return std::min(anchor_, cursor_); }
-    qsizetype selectionEnd() const { return std::max(anchor_, cursor_); }
-    // Selects from `anchor` to `position`, the insertion point at `position`.
-    void setSelection(qsizetype anchor, qsizetype position);
-    void selectAll();
-
-    // Edits as the user makes them: each one can be undone.
-    void insert(const QString& text);  // replaces the selection
-    void backspace();
-    void del();
+    // The clipboard's: each can be undone.
     void cut();
     void copy() const;
     void paste();
-    void undo();
-    void redo();
-    bool isUndoAvailable() const { return undone_ < history_.size(); }
-    bool isRedoAvailable() const { return undone_ > 0; }
 
     // The rectangle of the insertion point, in the field's coordinates; empty when the position is
     // scrolled out of view.
@@ -99,22 +100,9 @@ class TextField final : public QWidget {
     void timerEvent(QTimerEvent* event) override;
 
   private:
-    // One undoable change: at `position`, `removed` was replaced by `inserted`.
-    struct Edit {
-        qsizetype position;
-        QString removed;
-        QString inserted;
-        qsizetype anchorBefore;
-        qsizetype cursorBefore;
-        bool typing;  // a typed character, merged with the typing before it into one undo step
-    };
-    enum class Boundary { Character, Word };
+    void textChanged(const TextFieldModel::TextChange& change) override;
+    void cursorMoved() override;
 
-    void replace(qsizetype from, qsizetype to, const QString& inserted, bool typing = false);
-    void apply(const Edit& edit, bool reverse);
-    void moveCursor(qsizetype position, bool select);
-    qsizetype nextBoundary(qsizetype position, Boundary boundary, bool forward) const;
-    void removeTo(qsizetype position);
     bool runStandardKey(const QKeyEvent& event);
     QMenu* createContextMenu();
     void copyToClipboard(QClipboard::Mode mode) const;
@@ -127,18 +115,12 @@ class TextField final : public QWidget {
     qsizetype firstFittingBefore(qsizetype end) const;
     bool fitsInView(qsizetype from, qsizetype to) const;
     void scrollToCursor();
-    void announceTextChange(qsizetype position, const QString& removed, const QString& inserted);
-    void cursorMoved();
     void announceSelection();
     void showDropPosition(qsizetype position);
     void restartBlink();
 
-    QString text_;
-    qsizetype cursor_ = 0;
-    qsizetype anchor_ = 0;
+    TextFieldModel model_{*this};
     qsizetype firstVisible_ = 0;  // the text position at the left edge of the view
-    std::vector<Edit> history_;
-    std::size_t undone_ = 0;  // edits at the end of the history that are undone
     bool cursorShown_ = false;
     bool selectingWithMouse_ = false;
     QBasicTimer blinkTimer_;
