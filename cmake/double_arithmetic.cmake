@@ -5,8 +5,9 @@
 # 0.903089986991944 where the doubles give ...943. There every target of the project is built to
 # compute in SSE2 registers, which round each step to a double (FLT_EVAL_METHOD 0).
 # -fexcess-precision=standard would not do: GCC before 13 takes it for C only, and it rounds at
-# assignments and casts, not at every step. Debian's i386 baseline (i686) does not promise SSE2,
-# but Qt 6, which the window needs, does not run without it either.
+# assignments and casts, not at every step. Debian's i386 baseline (i686) does not promise SSE2:
+# on the few processors without it (before the Pentium 4 and the Athlon 64) the program stops with
+# an illegal instruction, rather than show digits that no other machine shows.
 include(CheckCXXSourceCompiles)
 
 function(round_every_step_to_double)
