@@ -3,47 +3,30 @@
 
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# What building and running the program need on a fresh Debian 12, 13 or testing machine. No package name
-# holds a version that changes between releases.
-program_packages=(
-    cmake ninja-build g++                # the build
-    qt6-base-dev                         # the window (Qt 6 Widgets)
-    qt6-tools-dev qt6-l10n-tools         # lupdate and lrelease build the translations into it
-    qt6-translations-l10n                # Qt's own texts (the context menu) in the user's language
-    qt6-wayland                          # runs natively on a Wayland session, as on X11
-    fonts-liberation fonts-dejavu-core   # metric substitutes for the keys' fonts
+# What the project needs is read from debian/control by Debian's own tools: its Build-Depends
+# build the program (the nocheck build profile leaves out what only the tests need), and the
+# package's Depends and Recommends run it. Listed here is only what no build of the package uses:
+# the tools of the benchmarks and of the test command.
+benchmark_tools=(
+    libbenchmark-dev                           # the engine benchmarks
+    pkg-config libxcb1-dev                     # the start-up and key-latency timers
 )
-
-# What building the Debian package needs besides: debian/control's build dependencies and
-# Debian's packaging tools.
-package_packages=(
-    "${program_packages[@]}"
-    qt6-svg-dev                                # renders the larger icons from their SVG
-    build-essential debhelper                  # dpkg-buildpackage and debian/rules
-)
-
-# What the test command needs besides.
-test_packages=(
-    "${package_packages[@]}"
-    qt6-base-private-dev                       # turns on accessibility in the window tests
-    desktop-file-utils appstream lintian       # validate the desktop files and the package
-    devscripts                                 # hardening-check, on the packaged program
-    libgtest-dev libgmock-dev libbenchmark-dev # engine tests and benchmarks
-    pkg-config                                 # finds xcb for the start-up benchmark
+test_tools=(
+    "${benchmark_tools[@]}"                    # the test command builds the benchmarks too
     weston                                     # a headless Wayland compositor for the window test
-    locales                                    # the comma-decimal locale of the number-text test
+    lintian devscripts                         # check the package, with hardening-check
     clang libclang-rt-dev                      # the fuzzers: the release's clang and its libFuzzer
     llvm                                       # llvm-symbolizer names the sanitizers' frames in Qt
 )
 
-# What the benchmarks and the soak need to build their programs: Qt Test for the driver and window
-# tools, Google Benchmark, and xcb for the programs that watch a real window. The scripts that run
-# under an X server add what they run there.
-benchmark_packages=(
-    "${program_packages[@]}"
-    libbenchmark-dev                           # the engine benchmarks
-    pkg-config libxcb1-dev                     # the start-up and key-latency timers
-)
+# Prints the packages that the package's Depends and Recommends in debian/control name, one a
+# line (the first of alternatives), without the substitution variables that its build fills in.
+run_dependencies() {
+    awk '/^#/ { next }
+        /^[^ \t]/ { field = $1; sub(/^[^:]*:/, "") }
+        field == "Depends:" || field == "Recommends:" { print }' "$repo_root/debian/control" |
+        tr ',' '\n' | grep -v '\${' | awk 'NF { sub(/:.*/, "", $1); print $1 }'
+}
 
 # Sets `missing` to those of the given packages that are not installed.
 find_missing_packages() {
@@ -56,22 +39,54 @@ find_missing_packages() {
     done
 }
 
-# Installs those of the given packages that are missing; runs no apt-get when none is.
-install_missing_packages() {
-    local missing
-    find_missing_packages "$@"
-    if ((${#missing[@]} == 0)); then
-        return 0
-    fi
+# Runs apt-get as root, through sudo for a user; the package lists are updated before the first
+# installation.
+apt_get_install() {
     local sudo=()
     if [ "$(id -u)" -ne 0 ]; then
         sudo=(sudo)
     fi
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
+    if [ -z "${package_lists_updated:-}" ]; then
+        "${sudo[@]}" apt-get update -qq
+        package_lists_updated=1
+    fi
     # Through env, as sudo does not pass the caller's environment on.
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "$@" -y -qq --no-install-recommends
+}
+
+# Installs those of the given packages that are missing; runs no apt-get when none is.
+install_missing_packages() {
+    local missing
+    find_missing_packages "$@"
+    if ((${#missing[@]} > 0)); then
+        echo "Installing: ${missing[*]}"
+        apt_get_install install "${missing[@]}"
+    fi
+}
+
+# Installs what is missing of what building the program needs, as debian/control's Build-Depends
+# say with the given build profiles (comma-separated; "" for none, which includes what the tests
+# need). dpkg-checkbuilddeps checks it first, so that no apt-get runs when nothing is missing.
+install_build_dependencies() {
+    local profile_option=() unmet=
+    if [ -n "$1" ]; then
+        profile_option=(-P "$1")
+    fi
+    if ! command -v dpkg-checkbuilddeps >/dev/null ||
+        ! unmet=$(dpkg-checkbuilddeps "${profile_option[@]}" "$repo_root/debian/control" 2>&1); then
+        echo "Installing the build dependencies that debian/control names${unmet:+: ${unmet##*: }}"
+        apt_get_install build-dep "${profile_option[@]}" "$repo_root"
+    fi
+}
+
+# Installs what is missing of what building the program needs with the given build profiles, of
+# what running it needs, and of the given packages.
+install_project_packages() {
+    install_build_dependencies "$1"
+    shift
+    local packages
+    mapfile -t packages < <(run_dependencies)
+    install_missing_packages "${packages[@]}" "$@"
 }
 
 # Configures build/ for the release build with everything (tests, benchmarks, desktop files)
@@ -104,7 +119,7 @@ use_benchmark_build() {
         return 0
     fi
     build=$repo_root/build
-    install_missing_packages "${benchmark_packages[@]}"
+    install_project_packages nocheck "${benchmark_tools[@]}"
     local options=(-DTALLOMAT_BENCHMARKS=ON) log
     if [ ! -f "$build/CMakeCache.txt" ]; then
         options+=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF

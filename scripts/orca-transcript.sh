@@ -17,7 +17,7 @@ if [ -z "${ORCA_TRANSCRIPT_BUS:-}" ]; then
     install_missing_packages xvfb xdotool openbox orca speech-dispatcher espeak-ng \
         speech-dispatcher-espeak-ng at-spi2-core dbus-daemon python3-pyatspi
     if [ -z "${BUILD_DIR:-}" ]; then
-        install_missing_packages "${program_packages[@]}"
+        install_project_packages nocheck
         build_log=$(mktemp)
         if ! build_program >"$build_log" 2>&1; then
             cat "$build_log" >&2
