@@ -1,8 +1,12 @@
-// Coverage-guided fuzzing of the text field. The input decodes to a text of up to 1 MiB (lone
-// surrogates, pairs, control characters, marks, right-to-left letters) and then to a sequence of
-// events: keys with modifiers, typed characters, mouse presses, drags and releases at any point,
-// drops, pastes, resizes, and edits through the accessibility interface. After every event the
-// harness checks what must always hold; AddressSanitizer checks every access.
+// Coverage-guided fuzzing of the text field widget, for what the widget adds to its model: layout,
+// scrolling and painting, the platform's key bindings, the mouse, drops, and the accessibility
+// interface and its events. The input decodes to a text of up to 1 MiB (lone surrogates, pairs,
+// control characters, marks, right-to-left letters) and then to a sequence of events: keys with
+// modifiers, typed characters, mouse presses, drags and releases at any point, drops, pastes,
+// resizes, and edits through the accessibility interface. After every event the harness checks
+// what must always hold; AddressSanitizer checks every access. It drives a whole widget with an
+// application around it, a few dozen inputs a second: the model fuzzer plays the same inputs on
+// the editing alone, far faster.
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
@@ -14,135 +18,18 @@
 #include <QMouseEvent>
 #include <QTextBoundaryFinder>
 #include <algorithm>
-#include <climits>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
-#include <span>
 
-#include "fuzz_input.h"
+#include "field_fuzzing.h"
 #include "text_field.h"
 
 namespace {
 
 using tallomat::TextField;
-
-constexpr qsizetype kLargestText = qsizetype(1) << 20;
-
-// The units a text is made of; the last entry stands for any 16-bit unit, read from the input.
-constexpr char16_t kUnits[] = {
-    u'0',   u'1',  u'9',  u'.',  u'E', u'-',   u'+',   u' ',
-    u'a',   u'\t', u'\0', u'\r', 0x7f, 0x2028, 0xfeff,
-    0xd83d,  // a high surrogate
-    0xde00,  // a low surrogate
-    0x0301,  // a combining mark
-    0x05d0,  // a right-to-left letter
-    0x200d,  // a zero-width joiner
-    0xffff,  // any unit
-};
-
-constexpr Qt::Key kKeys[] = {
-    Qt::Key_Left,   Qt::Key_Right,  Qt::Key_Up,        Qt::Key_Down,   Qt::Key_Home,
-    Qt::Key_End,    Qt::Key_PageUp, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Insert,
-    Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab,       Qt::Key_A,      Qt::Key_C,
-    Qt::Key_X,      Qt::Key_V,      Qt::Key_Z,         Qt::Key_Y,      Qt::Key_K,
-    Qt::Key_H,      Qt::Key_U,      Qt::Key_W,         Qt::Key_E,      Qt::Key_B,
-    Qt::Key_F,      Qt::Key_D,      Qt::Key_Space,     Qt::Key_5,      Qt::Key_Copy,
-    Qt::Key_Cut,    Qt::Key_Paste,  Qt::Key_Undo,      Qt::Key_Redo,   Qt::Key_unknown,
-};
-
-constexpr Qt::MouseButton kButtons[] = {Qt::LeftButton, Qt::MiddleButton, Qt::RightButton};
-
-[[noreturn]] void violation(const char* what, const TextField& field) {
-    std::fprintf(stderr, "violated: %s (text of %lld units, cursor %lld, selection %lld-%lld)\n",
-                 what, static_cast<long long>(field.text().size()),
-                 static_cast<long long>(field.cursorPosition()),
-                 static_cast<long long>(field.selectionStart()),
-                 static_cast<long long>(field.selectionEnd()));
-    std::abort();
-}
-
-// The input's choices, and the texts, points, modifiers and offsets that the field's events take.
-class Input : public tallomat::testing::FuzzInput {
-  public:
-    using FuzzInput::FuzzInput;
-
-    QChar unit() {
-        const char16_t unit = kUnits[byte() % std::size(kUnits)];
-        return unit == 0xffff ? QChar(word()) : QChar(unit);
-    }
-
-    // Up to 15 units, each from the palette.
-    QString shortText() {
-        QString text;
-        for (int count = byte() % 16; count > 0; --count) {
-            text.append(unit());
-        }
-        return text;
-    }
-
-    // A short text, or one repeated to a length of up to 1 MiB.
-    QString text() {
-        QString piece = shortText();
-        const std::uint8_t scale = byte();
-        if (scale < 192 || piece.isEmpty()) {
-            return piece;
-        }
-        const qsizetype lengths[] = {kViewLength, kViewLength * 3 + 1, kLargestText,
-                                     kLargestText - 1, 1 + word() * qsizetype(16)};
-        const qsizetype length = std::min(lengths[scale % std::size(lengths)], kLargestText);
-        return piece.repeated(length / piece.size() + 1).left(length);
-    }
-
-    // A point in or around a field of `size`.
-    QPoint point(QSize size) {
-        return {byte() % (size.width() + 40) - 20, byte() % (size.height() + 10) - 5};
-    }
-
-    Qt::KeyboardModifiers modifiers() {
-        const std::uint8_t bits = byte();
-        Qt::KeyboardModifiers modifiers;
-        modifiers.setFlag(Qt::ShiftModifier, bits & 1);
-        modifiers.setFlag(Qt::ControlModifier, bits & 2);
-        modifiers.setFlag(Qt::AltModifier, bits & 4);
-        modifiers.setFlag(Qt::MetaModifier, bits & 8);
-        modifiers.setFlag(Qt::KeypadModifier, bits & 16);
-        return modifiers;
-    }
-
-    // An offset as assistive technology may pass one: anywhere in or beyond the text.
-    int offset(qsizetype textSize) {
-        const std::uint8_t kind = byte();
-        switch (kind % 8) {
-            case 0:
-                return -1 - byte();
-            case 1:
-                return INT_MAX - byte();
-            case 2:
-                return static_cast<int>(textSize);
-            default:
-                return static_cast<int>(word() % (textSize + 2));
-        }
-    }
-
-  private:
-    static constexpr qsizetype kViewLength = 1024;
-};
-
-struct Selection {
-    QString text;
-    qsizetype anchor;
-    qsizetype cursor;
-    bool operator==(const Selection&) const = default;
-};
-
-Selection selectionOf(const TextField& field) {
-    const qsizetype cursor = field.cursorPosition();
-    const qsizetype anchor =
-        field.selectionStart() == cursor ? field.selectionEnd() : field.selectionStart();
-    return {field.text(), anchor, cursor};
-}
+using Input = tallomat::testing::FieldFuzzInput;
+using tallomat::testing::FieldEvent;
+using tallomat::testing::violation;
 
 // The field scrolls as if every letter ran left to right; where some run the other way, the
 // insertion point may sit outside the view, as the field's header says.
@@ -174,42 +61,16 @@ bool startsCharacterAsShown(const QString& text, qsizetype position) {
     return finder.isAtBoundary();
 }
 
-bool isCharacterStart(const QString& text, qsizetype position) {
-    return position >= 0 && position <= text.size() &&
-           !(position > 0 && position < text.size() && text[position].isLowSurrogate() &&
-             text[position - 1].isHighSurrogate());
-}
-
-// What every state of the field keeps. Undo then redo gives back the text; after an edit (the text
-// changed and nothing is left to redo) it gives back the selection too. The selection is put back
-// after the check, so that the events play on as without it.
-void check(TextField& field, const Selection& before) {
-    const Selection after = selectionOf(field);
-    if (!isCharacterStart(after.text, after.cursor)) {
-        violation("the insertion point is within the text, at a character's start", field);
-    }
-    if (!isCharacterStart(after.text, after.anchor)) {
-        violation("the anchor is within the text, at a character's start", field);
-    }
-    if (field.width() >= 100 && !hasRightToLeft(after.text) &&
-        startsCharacterAsShown(after.text, after.cursor) &&
-        !field.rect().contains(field.characterRect(after.cursor))) {
+// What every state of the field keeps; `before` is its text before the event.
+void check(TextField& field, const QString& before, QString& copy) {
+    tallomat::testing::checkPositions(field);
+    const QString& text = field.text();
+    const qsizetype cursor = field.cursorPosition();
+    if (field.width() >= 100 && !hasRightToLeft(text) && startsCharacterAsShown(text, cursor) &&
+        !field.rect().contains(field.characterRect(cursor))) {
         violation("the insertion point is in view", field);
     }
-    if (!field.isUndoAvailable()) {
-        return;
-    }
-    const bool edited = after.text != before.text && !field.isRedoAvailable();
-    field.undo();
-    field.redo();
-    const Selection redone = selectionOf(field);
-    if (redone.text != after.text) {
-        violation("undo then redo gives back the text", field);
-    }
-    if (edited && redone != after) {
-        violation("undo then redo gives back the selection", field);
-    }
-    field.setSelection(after.anchor, after.cursor);
+    tallomat::testing::checkUndoAndRedo(field, text != before && !field.isRedoAvailable(), copy);
 }
 
 // Assistive technology learns of each change with offsets inside the text it describes.
@@ -266,6 +127,7 @@ struct AccessibleCall {
     int end;
 };
 
+// In the order of the input's choices (tallomat::testing::AccessibleCall).
 constexpr void (*kAccessibleCalls[])(const AccessibleCall&) = {
     [](const AccessibleCall& call) {
         call.editable->insertText(call.start, call.input.shortText());
@@ -300,6 +162,9 @@ constexpr void (*kAccessibleCalls[])(const AccessibleCall&) = {
     },
 };
 
+static_assert(std::size(kAccessibleCalls) ==
+              static_cast<std::size_t>(tallomat::testing::AccessibleCall::Count));
+
 void editThroughAccessibility(TextField& field, Input& input) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&field);
     const qsizetype size = field.text().size();
@@ -312,7 +177,7 @@ void editThroughAccessibility(TextField& field, Input& input) {
                               input,
                               start,
                               end};
-    kAccessibleCalls[input.byte() % std::size(kAccessibleCalls)](call);
+    kAccessibleCalls[static_cast<int>(input.choice<tallomat::testing::AccessibleCall>())](call);
 }
 
 void drag(TextField& field, Input& input) {
@@ -335,28 +200,13 @@ void drag(TextField& field, Input& input) {
 }
 
 void key(TextField& field, Input& input) {
-    const Qt::Key code = kKeys[input.byte() % std::size(kKeys)];
-    const Qt::KeyboardModifiers modifiers = input.modifiers();
-    QString text;
-    switch (input.byte() % 3) {
-        case 0:
-            break;
-        case 1:
-            text = QKeySequence(code).toString().left(1).toLower();
-            if (modifiers & Qt::ControlModifier && text.size() == 1 && text[0].isLetter()) {
-                text = QChar(text[0].unicode() - u'a' + 1);  // the control character it types
-            }
-            break;
-        default:
-            text = input.shortText();
-            break;
-    }
-    QKeyEvent event(QEvent::KeyPress, code, modifiers, text);
+    const tallomat::testing::FuzzKeyPress press = input.keyPress();
+    QKeyEvent event(QEvent::KeyPress, press.key, press.modifiers, press.text);
     QApplication::sendEvent(&field, &event);
 }
 
-// The events that the input picks from, with the mouse buttons held between them; a key press is
-// picked twice as often as each of the others.
+// The events that the input picks from (tallomat::testing::FieldEvent), with the mouse buttons
+// held between them.
 constexpr void (*kEvents[])(TextField&, Input&, Qt::MouseButtons&) = {
     [](TextField& field, Input& input, Qt::MouseButtons&) { key(field, input); },
     [](TextField& field, Input& input, Qt::MouseButtons&) { key(field, input); },
@@ -365,7 +215,9 @@ constexpr void (*kEvents[])(TextField&, Input&, Qt::MouseButtons&) = {
         QApplication::sendEvent(&field, &event);
     },
     [](TextField& field, Input& input, Qt::MouseButtons& held) {
-        const Qt::MouseButton button = kButtons[input.byte() % std::size(kButtons)];
+        const Qt::MouseButton button =
+            tallomat::testing::kFieldButtons[input.byte() %
+                                             std::size(tallomat::testing::kFieldButtons)];
         held |= button;
         const bool twice = input.byte() % 3 == 0;
         sendMouse(field, twice ? QEvent::MouseButtonDblClick : QEvent::MouseButtonPress,
@@ -376,7 +228,9 @@ constexpr void (*kEvents[])(TextField&, Input&, Qt::MouseButtons&) = {
                   input.modifiers());
     },
     [](TextField& field, Input& input, Qt::MouseButtons& held) {
-        const Qt::MouseButton button = kButtons[input.byte() % std::size(kButtons)];
+        const Qt::MouseButton button =
+            tallomat::testing::kFieldButtons[input.byte() %
+                                             std::size(tallomat::testing::kFieldButtons)];
         held &= ~button;
         sendMouse(field, QEvent::MouseButtonRelease, input.point(field.size()), button, held,
                   input.modifiers());
@@ -391,6 +245,7 @@ constexpr void (*kEvents[])(TextField&, Input&, Qt::MouseButtons&) = {
     [](TextField& field, Input& input, Qt::MouseButtons&) { field.resize(input.word() % 700, 27); },
     [](TextField& field, Input& input, Qt::MouseButtons&) { field.setText(input.text()); },
 };
+static_assert(std::size(kEvents) == static_cast<std::size_t>(FieldEvent::Count));
 
 QWidget* window = nullptr;
 
@@ -423,11 +278,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     field->setFocus();
     field->setText(input.text());
     Qt::MouseButtons held;
+    static QString copy;
     while (!input.empty()) {
-        const Selection before = selectionOf(*field);
-        kEvents[input.byte() % std::size(kEvents)](*field, input, held);
+        const QString before = field->text();
+        kEvents[static_cast<int>(input.choice<FieldEvent>())](*field, input, held);
         QCoreApplication::sendPostedEvents();
-        check(*field, before);
+        check(*field, before, copy);
     }
     field.reset();
     QCoreApplication::sendPostedEvents();
