@@ -2,16 +2,15 @@
 
 #include <algorithm>
 
+#include "announcement.h"
 #include "character_codes.h"
 #include "keys.h"
 #include "text_field.h"
 
 namespace tallomat {
 
-ActionAnnouncer::ActionAnnouncer(TextField& display, TextField& indicator,
-                                 bool screenReaderReadsFocusedResult)
-    : watched_{{{&display, false, {}}, {&indicator, true, {}}}},
-      screenReaderReadsFocusedResult_(screenReaderReadsFocusedResult) {}
+ActionAnnouncer::ActionAnnouncer(TextField& display, TextField& indicator)
+    : watched_{{{&display, false, {}}, {&indicator, true, {}}}} {}
 
 ActionAnnouncer::Action::Action(ActionAnnouncer& announcer, bool computesResult)
     : announcer_(announcer) {
@@ -78,9 +77,8 @@ void ActionAnnouncer::end() {
     for (const Watched& watched : watched_) {
         const TextField& field = *watched.field;
         const bool changed = reads(field.text()) != reads(watched.before) || computesResult_;
-        const bool leftToScreenReader =
-            watched.focused && (!computesResult_ || screenReaderReadsFocusedResult_);
-        if (watched.written && changed && !leftToScreenReader) {
+        const bool echoOfTyping = watched.focused && !computesResult_;
+        if (watched.written && changed && !echoOfTyping) {
             announce(watched.field, spokenText(field, watched.named));
         }
     }

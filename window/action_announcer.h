@@ -7,8 +7,6 @@
 #include <span>
 #include <string_view>
 
-#include "announcement.h"
-
 namespace tallomat {
 
 class TextField;
@@ -26,16 +24,16 @@ class TextField;
 //   when the result is what was shown (`0 * 5 = =`), as the user pressing it wants the answer.
 // - The display reads alone, the indicator ("M") with its name; a field showing nothing reads
 //   as blank.
-// - The display that has the focus when the action starts (a typed key) is the screen reader's:
-//   it echoes what is typed, and every Orca takes the blank that a typed operator leaves for that
-//   echo. A result that Enter computes there is announced only where the screen reader does not
-//   read it itself (`kScreenReaderReadsFocusedResult`).
+// - Each thing is heard from one source, by what happens. The engine's writes reach the screen
+//   reader as announcements, never as typed text (`TextField::setText`), so that no screen
+//   reader's guess of what a key or click caused decides what is heard. In the display that has
+//   the focus for a typed key, the screen reader echoes the key: what the key leaves there is
+//   announced only when it is a result (Enter).
 class ActionAnnouncer {
     Q_DECLARE_TR_FUNCTIONS(ActionAnnouncer)
 
   public:
-    ActionAnnouncer(TextField& display, TextField& indicator,
-                    bool screenReaderReadsFocusedResult = kScreenReaderReadsFocusedResult);
+    ActionAnnouncer(TextField& display, TextField& indicator);
 
     // One user action, from construction to destruction; one started within another is part of
     // it. `computesResult` says whether the action's key computes a result (see the functions
@@ -72,15 +70,13 @@ class ActionAnnouncer {
         bool named;
         QString before;  // the text when the action started
         bool written = false;
-        bool focused = false;  // when the action started: a key that moves the focus to the
-                               // display leaves its change unread by the screen reader
+        bool focused = false;  // when the action started
     };
 
     void begin(bool computesResult);
     void end();
 
     std::array<Watched, 2> watched_;
-    bool screenReaderReadsFocusedResult_;
     int depth_ = 0;  // of nested actions
     bool computesResult_ = false;
 };

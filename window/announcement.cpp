@@ -7,9 +7,6 @@
 
 namespace tallomat {
 
-const bool kScreenReaderReadsFocusedResult =
-    QT_VERSION < QT_VERSION_CHECK(6, 8, 0) || QT_VERSION >= QT_VERSION_CHECK(6, 11, 0);
-
 // Qt 6.8 (Debian 13) raises an announcement event of its own; Qt 6.4 (Debian 12) has none, and
 // the older way goes with it.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)

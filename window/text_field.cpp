@@ -517,7 +517,14 @@ void TextField::paintEvent(QPaintEvent*) {
     }
 }
 
+// A new whole text is the program's write, not the user's edit: it is not reported as text removed
+// and inserted, which a screen reader takes for typing and speaks or not by its own guess; the
+// window announces what the user is to hear of it (ActionAnnouncer).
 void TextField::textChanged(const TextFieldModel::TextChange& change) {
+    if (change.kind == TextFieldModel::TextChange::Kind::Set) {
+        textSet_ = true;
+        return;
+    }
     if (QAccessible::isActive()) {
         QAccessibleTextUpdateEvent event(this, static_cast<int>(change.position), change.removed,
                                          change.inserted);
@@ -531,7 +538,11 @@ void TextField::cursorMoved() {
         restartBlink();
     }
     update();
-    if (QAccessible::isActive()) {
+    // A screen reader follows the insertion point of the field that the user is in (its braille
+    // line). One that a new text puts in another field is not told: a screen reader that still
+    // takes that field for the focus would read its line for the click that took the focus away.
+    const bool followed = !std::exchange(textSet_, false) || hasFocus();
+    if (followed && QAccessible::isActive()) {
         QAccessibleTextCursorEvent event(this, static_cast<int>(cursorPosition()));
         QAccessible::updateAccessibility(&event);
     }

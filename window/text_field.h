@@ -128,6 +128,7 @@ class TextField final : public QWidget, private TextFieldModel::Listener {
     QBasicTimer tripleClickTimer_;
     QPoint tripleClickPoint_;
     qsizetype dropPosition_ = -1;  // where dragged text would go; -1 when nothing is dragged
+    bool textSet_ = false;  // a new whole text, until the insertion point that it moves is shown
     // The selection that assistive technology last heard of; -1 to -1 when nothing is selected.
     std::pair<qsizetype, qsizetype> announcedSelection_{-1, -1};
 };
