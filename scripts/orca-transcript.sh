@@ -1,17 +1,44 @@
 #!/usr/bin/env bash
 # Checks what the Orca screen reader says while a blind user's fixed sequence is played on Simple
 # Tallomat, and prints it:
-#   scripts/orca-transcript.sh
+#   scripts/orca-transcript.sh [--language LANGUAGE]
 # Each step says what Orca must say once (the result) and what it must not say (a text that the
 # window never showed); the script exits non-zero when a step falls short.
-# BUILD_DIR=folder runs the program built there instead of building build/.
+# The program runs in English whatever the caller's locale, or in the given language (de, fr, ...:
+# a translations/tallomat_LANGUAGE.ts), clicked by its names and checked by its words there.
+# BUILD_DIR=folder runs the program built there instead of building build/;
+# ORCA_TRANSCRIPT_LOG=file keeps Orca's debug log there.
 # Everything runs privately: Xvfb, openbox, a D-Bus session bus with its own accessibility bus,
 # speech-dispatcher speaking through espeak-ng into ALSA's null device, and Orca writing its
-# debug log, whose "SPEECH OUTPUT" lines are what it says; they are printed under each step.
+# debug log, whose "SPEECH OUTPUT" lines are what it says and "BRAILLE LINE" lines what its
+# braille display shows; they are printed under each step.
 # Keys are clicked with the pointer where Orca's own view of the window places them, and typed
-# with xdotool. Not part of the test command: it takes about a minute and needs Orca.
+# with xdotool. Not part of the test command: it takes a few minutes and needs Orca.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+language=en
+while (($# > 0)); do
+    case $1 in
+        --language)
+            language=${2:?"$(basename "$0"): --language needs a language, such as de"}
+            shift 2
+            ;;
+        *)
+            echo "usage: $(basename "$0") [--language LANGUAGE]" >&2
+            exit 2
+            ;;
+    esac
+done
+translations=$repo_root/translations/tallomat_$language.ts
+if [ "$language" != en ] && [ ! -f "$translations" ]; then
+    echo "$(basename "$0"): the program has no translation into \"$language\"" >&2
+    exit 2
+fi
+# Orca and the tools around it run in the same locale whatever the caller's, so that their words in
+# the log are the ones looked for here.
+export LC_ALL=C.UTF-8 LANG=C.UTF-8
+unset LANGUAGE LC_MESSAGES
 
 if [ -z "${ORCA_TRANSCRIPT_BUS:-}" ]; then
     install_missing_packages xvfb xdotool openbox orca speech-dispatcher espeak-ng \
@@ -30,7 +57,7 @@ if [ -z "${ORCA_TRANSCRIPT_BUS:-}" ]; then
         echo "$(basename "$0"): ${BUILD_DIR:-$repo_root/build}/tallomat is not built" >&2
         exit 1
     fi
-    ORCA_TRANSCRIPT_BUS=1 exec timeout 600 dbus-run-session -- "$0" "$@"
+    ORCA_TRANSCRIPT_BUS=1 exec timeout 900 dbus-run-session -- "$0" --language "$language"
 fi
 
 program=${BUILD_DIR:-$repo_root/build}/tallomat
@@ -40,6 +67,9 @@ cleanup() {
     local pid
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     stop_xvfb
+    if [ -n "${ORCA_TRANSCRIPT_LOG:-}" ] && [ -f "$work/orca.log" ]; then
+        cp "$work/orca.log" "$ORCA_TRANSCRIPT_LOG"
+    fi
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -62,16 +92,17 @@ wait_for 20 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus 
     org.a11y.Bus.GetAddress
 speech-dispatcher --run-single --timeout 0 --config-dir "$work/speechd" >/dev/null 2>&1 &
 pids+=($!)
-wait_for 20 test -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock"
+wait_for 60 test -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock"
 
 # Orca writes its log in blocks to a file, and line by line to a terminal: it runs in one that
-# `script` keeps, so that each step's speech is in the log once Orca has said it. Without a
-# braille display, Orca 43 and 48 would wait for one; Orca 51 (Debian testing) no longer has the
-# options that say so, and keeps its preferences in the scratch home.
+# `script` keeps, so that each step's speech is in the log once Orca has said it. Orca 43 and 48
+# show the braille line in their braille monitor, which puts it in the log, with braille itself
+# off, as they would otherwise wait for a braille display; Orca 51 (Debian testing) no longer has
+# those options, and keeps its preferences in the scratch home.
 log=$work/orca.log
 orca_options="--debug-file=/dev/tty"
 if [[ $(orca --help 2>&1) == *--disable* ]]; then
-    orca_options+=" --disable braille --disable braille-monitor --user-prefs '$work/orca'"
+    orca_options+=" --disable braille --enable braille-monitor --user-prefs '$work/orca'"
 fi
 script -qfec "orca $orca_options" "$log" >/dev/null 2>&1 &
 pids+=($!)
@@ -79,11 +110,43 @@ pids+=($!)
 # machine compiles its Python and, on a busy machine, has taken over two minutes.
 wait_for 240 grep -qaE 'ORCA: Starting (registry|Atspi main event loop)' "$log"
 
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >/dev/null 2>&1 &
+# The program in the language asked for: LANGUAGE names it, and the locale says the same to a
+# program that reads the locale alone.
+if [ "$language" = en ]; then
+    program_locale=C.UTF-8
+else
+    program_locale=$language.UTF-8
+fi
+LANGUAGE=$language LC_ALL=$program_locale LANG=$program_locale QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+    "$program" >/dev/null 2>&1 &
 pids+=($!)
 wait_for 30 xdotool search --onlyvisible --name '^Simple Tallomat$'
 window=$(xdotool search --onlyvisible --name '^Simple Tallomat$' | head -1)
 wait_for 30 xdotool windowactivate --sync "$window"
+
+# The program's text in the language of the run, from its translation (the English text where
+# the translation has none, as for the digits), with %1, %2, ... replaced by the arguments.
+words() {
+    /usr/bin/python3 - "$translations" "$@" <<'EOF'
+import sys
+import xml.etree.ElementTree as tree
+
+path, source, arguments = sys.argv[1], sys.argv[2], sys.argv[3:]
+text = source
+try:
+    messages = tree.parse(path).getroot().iter("message")
+except FileNotFoundError:
+    messages = []
+for message in messages:
+    translation = message.find("translation")
+    if message.findtext("source") == source and translation.get("type") is None:
+        text = translation.text or source
+        break
+for number, argument in enumerate(arguments, 1):
+    text = text.replace(f"%{number}", argument)
+print(text)
+EOF
+}
 
 # The screen centre of the control with the given accessible name, as Orca sees the window.
 centre() {
@@ -112,16 +175,19 @@ for app in pyatspi.Registry.getDesktop(0):
 sys.exit(1)
 EOF
 }
-wait_for 30 centre Display
+display=$(words Display)
+wait_for 30 centre "$display"
 # Orca follows the window once it has taken the display as the focus; Orca 51 adds the object's
 # address to its name.
-wait_for 30 grep -qaE 'locusOfFocus: \[text \| Display\]|locus of focus from .* to \[text: .Display.' "$log"
+wait_for 30 grep -qaE "locusOfFocus: \\[text \\| $display\\]|locus of focus from .* to \\[text: .$display." "$log"
 
 # Waits until Orca has said what the last step made it say: its log still for a second,
-# at most 10 seconds; then prints the new speech and keeps it in `said`, each utterance without
-# the spaces and the full stop that Orca ends it with.
+# at most 10 seconds; then prints what it newly said and showed in braille, and adds them to the
+# step's `said` and `shown`, each utterance without the spaces and the full stop that Orca ends it
+# with.
 printed=0
 said=()
+shown=()
 settle() {
     local size=-1 deadline=$((SECONDS + 10))
     while ((SECONDS < deadline)); do
@@ -132,27 +198,37 @@ settle() {
         size=$now
     done
     local lines
-    lines=$(grep -ao "SPEECH OUTPUT: '[^']*'" "$log" || true)
-    said=()
+    lines=$(grep -aoE "SPEECH OUTPUT: '[^']*'|BRAILLE LINE: +'[^']*'" "$log" | tail -n +"$((printed + 1))" || true)
     if [ -n "$lines" ]; then
-        lines=$(tail -n +"$((printed + 1))" <<<"$lines")
-        printed=$((printed + $(grep -c . <<<"$lines" || true)))
+        printed=$((printed + $(grep -c . <<<"$lines")))
         sed 's/^/    /' <<<"$lines"
-        mapfile -t said < <(sed -E "s/^SPEECH OUTPUT: '(.*)'$/\1/; s/[ .]+$//" <<<"$lines")
+        local line
+        while IFS= read -r line; do
+            if [[ $line =~ ^SPEECH\ OUTPUT:\ \'(.*)\'$ ]]; then
+                said+=("$(spoken "${BASH_REMATCH[1]}")")
+            elif [[ $line =~ ^BRAILLE\ LINE:\ +\'(.*)\'$ ]]; then
+                shown+=("${BASH_REMATCH[1]}")
+            fi
+        done <<<"$lines"
     fi
 }
 
-# Checks of the speech of the step that `step` began, after it settled.
+# Checks of what Orca said and showed in the step that `step` began.
 failures=()
 step_name=
 step() {
     step_name=$1
+    said=()
+    shown=()
     echo "$step_name"
 }
+# What Orca says of a text: without the spaces and the full stop that end it.
+spoken() { sed -E 's/[ .]+$//' <<<"$1"; }
 times_said() {
-    local text count=0
+    local text expected count=0
+    expected=$(spoken "$1")
     for text in "${said[@]}"; do
-        if [ "$text" = "$1" ]; then count=$((count + 1)); fi
+        if [ "$text" = "$expected" ]; then count=$((count + 1)); fi
     done
     echo "$count"
 }
@@ -170,6 +246,17 @@ never_says() {
         failures+=("$step_name: \"$1\" said $count times, not at all")
     fi
 }
+# The last line of a text that the braille display showed in the step (Orca ends it with "$l";
+# a message flashed over it comes and goes) holds the text as a word of its own.
+braille_shows() {
+    local line last=
+    for line in "${shown[@]}"; do
+        if [[ $line == *' $l' ]]; then last=$line; fi
+    done
+    if [[ " $last " != *" $1 "* ]]; then
+        failures+=("$step_name: the braille line \"$last\" does not show \"$1\"")
+    fi
+}
 click() {
     local position x y
     if ! position=$(centre "$1"); then
@@ -182,6 +269,13 @@ click() {
 press() { xdotool key --delay 150 "$@"; }
 type_text() { xdotool type --delay 150 "$1"; }
 
+# The words that the window says, in the language of the run.
+blank=$(words blank)
+indicator=$(words 'Memory indicator')
+indicator_m=$(words '%1 %2' "$indicator" M)
+indicator_blank=$(words '%1 blank' "$indicator")
+no_number=$(words 'The display does not hold a number.')
+
 step 'The window opens, the display focused'
 settle
 # Enter comes after a person's pause: Orca that lags behind the typing takes a digit typed just
@@ -189,37 +283,43 @@ settle
 step 'Typed 7 + 5 in the display'
 type_text '7+5'
 settle
-never_says blank  # what "+" leaves is the echo of typing
+never_says "$blank" # what "+" leaves is the echo of typing
 step 'Then Enter'
 press Return
 settle
 says_once 12
 never_says 5
-never_says blank
-step 'Click on "=" (12 becomes 19)'
-click Equals
+never_says "$blank"
+braille_shows 12
+step "Orca reads the current line (KP_8)"
+press KP_Up
+settle
+says_once 12
+step "Click on \"=\" (12 becomes 19)"
+click "$(words Equals)"
 settle
 says_once 19
 step 'Click on the display, holding 19'
-click Display
+click "$display"
 settle
 says_once 19
 step 'Typed + 3 in the display'
 type_text '+3'
 settle
-never_says blank
+never_says "$blank"
 step 'Then Enter'
 press Return
 settle
 says_once 22
 never_says 3
-never_says blank
+never_says "$blank"
+braille_shows 22
 step 'Click on "+/-" (22 becomes -22)'
-click 'Change sign'
+click "$(words 'Change sign')"
 settle
 says_once -22
 step 'Click on the display, holding -22'
-click Display
+click "$display"
 settle
 says_once -22
 step 'Home, then End in the display'
@@ -234,49 +334,59 @@ press space
 settle
 says_once 22
 step 'Click on Memory store'
-click 'Memory store'
+click "$(words 'Memory store')"
 settle
-says_once 'Memory indicator M'
+says_once "$indicator_m"
 step 'Click on Memory recall'
-click 'Memory recall'
+click "$(words 'Memory recall')"
 settle
 says_once 22
 step 'Click on Memory add'
-click 'Memory add'
+click "$(words 'Memory add')"
 settle
-step 'Click on Memory clear'
-click 'Memory clear'
+step 'Click on the display, typed 5 there, then click on Memory clear'
+click "$display"
 settle
-says_once 'Memory indicator blank'
-step 'Click on "2", the display empty after a result and Memory clear'
+type_text 5
+settle
+click "$(words 'Memory clear')"
+settle
+says_once "$blank"
+says_once "$indicator_blank"
+step 'Click on "2", the display empty after Memory clear'
 click 2
 settle
 says_once 2
-never_says blank
+never_says "$blank"
 step 'Click on "+", "3" and "=" (5)'
-click Add
+click "$(words Add)"
 settle
 click 3
 settle
-click Equals
+click "$(words Equals)"
 settle
 says_once 5
 step 'Click on "4" after the result'
 click 4
 settle
 says_once 4
-never_says blank
-step 'Click on "Cancel", "Backspace" and "+/-": a message box says why'
-click Cancel
+never_says "$blank"
+step 'Click on "Cancel"'
+click "$(words Cancel)"
 settle
-click Backspace
+says_once "$blank"
+step 'Click on "Backspace"'
+click "$(words Backspace)"
 settle
-never_says blank  # the display read blank already
-click 'Change sign'
-settle
-says_once 'The display does not hold a number'
-press Return
-settle
+never_says "$blank" # the display read blank already
+for showing in 1 2 3; do
+    step "Click on \"+/-\": a message box says why ($showing of 3)"
+    click "$(words 'Change sign')"
+    settle
+    says_once "$no_number"
+    press Return
+    settle
+done
 
 if ((${#failures[@]} > 0)); then
     printf '%s\n' "${failures[@]}" >&2
