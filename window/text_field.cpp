@@ -517,12 +517,20 @@ void TextField::paintEvent(QPaintEvent*) {
     }
 }
 
-// A new whole text is the program's write, not the user's edit: it is not reported as text removed
-// and inserted, which a screen reader takes for typing and speaks or not by its own guess; the
-// window announces what the user is to hear of it (ActionAnnouncer).
+// A new whole text is the program's write, not the user's edit, and the window announces what the
+// user is to hear of it (ActionAnnouncer). The field that the user is in reports it as its old text
+// removed: a removal makes a screen reader read the field's line again (its braille line), and it
+// speaks removed text only when the user deleted it (BackSpace, Delete, cut). It is never reported
+// as inserted text, which a screen reader takes for typing or completion and speaks or not by its
+// own guess. Another field is not told, as for its insertion point (cursorMoved).
 void TextField::textChanged(const TextFieldModel::TextChange& change) {
     if (change.kind == TextFieldModel::TextChange::Kind::Set) {
         textSet_ = true;
+        if (hasFocus() && QAccessible::isActive()) {
+            QAccessibleTextRemoveEvent event(this, static_cast<int>(change.position),
+                                             change.removed);
+            QAccessible::updateAccessibility(&event);
+        }
         return;
     }
     if (QAccessible::isActive()) {

@@ -22,7 +22,7 @@ class AccessibilityEvents {
         QPointer<QObject> object;
         int start = -1;  // of a selection or a change
         int end = -1;    // of a selection
-        QString text;    // inserted by a change, or announced
+        QString text;    // inserted by a change, the line read again after a removal, or announced
         bool announced = false;
     };
 
@@ -82,6 +82,9 @@ class AccessibilityEvents {
             const auto* update = static_cast<QAccessibleTextUpdateEvent*>(event);
             recorded.start = update->changePosition();
             recorded.text = update->textInserted();
+        } else if (event->type() == QAccessible::TextRemoved) {
+            recorded.start = static_cast<QAccessibleTextRemoveEvent*>(event)->changePosition();
+            recorded.text = event->accessibleInterface()->text(QAccessible::Value);
         } else if (const std::optional<QString> spoken = announcedText(event)) {
             recorded.announced = true;
             recorded.text = *spoken;

@@ -214,9 +214,10 @@ class AccessibilityTest : public WindowSuite {
     // A screen reader hears each action once, as it leaves the display and the indicator: no text
     // that the display held only between two writes, no field that the action left as it was but
     // a result that a key computed; a failing sign change raises an alert that reads out why. The
-    // screen reader is told of text as typed only for the user's own edits, and echoes them. Steps
-    // are clicks, or "key:C" typed into the focused display; per step, what it says; then what the
-    // display shows.
+    // screen reader is told of text as typed only for the user's own edits, and echoes them; a
+    // write into the focused display is told as its old text removed, and the screen reader reads
+    // the line again ("line", then what it reads). Steps are clicks, or "key:C" typed into the
+    // focused display; per step, what it says; then what the display shows.
     void screenReaderHearsEachActionOnce_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QStringList>("heard");
@@ -235,14 +236,15 @@ class AccessibilityTest : public WindowSuite {
             << QStringList{u"0"_s, u"blank"_s, u" 5"_s, u"0"_s, u"0"_s, QString()} << u"0"_s;
         QTest::newRow("typed into the focused display")
             << u"Command7 cmdadd txtinsert key:5 key:+"_s
-            << QStringList{u"7"_s, u"blank"_s, QString(), u"typed 5"_s, QString()} << u" "_s;
+            << QStringList{u"7"_s, u"blank"_s, QString(), u"typed 5"_s, u"line  "_s} << u" "_s;
         QTest::newRow("typed calculation, Enter")
             << u"txtinsert key:7 key:+ key:5 key:Enter"_s
-            << QStringList{QString(), u"typed 7"_s, QString(), u"typed 5"_s, u"12"_s} << u"12"_s;
+            << QStringList{QString(), u"typed 7"_s, u"line  "_s, u"typed 5"_s, u"line 12|12"_s}
+            << u"12"_s;
         QTest::newRow("typed Enter, result as shown, digit typed after it")
             << u"txtinsert key:0 key:* key:5 key:Enter key:Enter key:4"_s
-            << QStringList{QString(), u"typed 0"_s, QString(),   u"typed 5"_s,
-                           u"0"_s,    u"0"_s,       u"typed 4"_s}
+            << QStringList{QString(),     u"typed 0"_s,  u"line  "_s, u"typed 5"_s,
+                           u"line 0|0"_s, u"line 0|0"_s, u"typed 4"_s}
             << u"04"_s;
         QTest::newRow("memory, digit after MC")
             << u"Command4 cmdsqrt mstore cmdc mrecall mrecall mplus mclear Command2"_s
@@ -279,6 +281,8 @@ class AccessibilityTest : public WindowSuite {
                     alerts.append(event.text);
                 } else if (event.type == QAccessible::TextUpdated) {
                     said.append(u"typed "_s + event.text);
+                } else if (event.type == QAccessible::TextRemoved) {
+                    said.append(u"line "_s + event.text);
                 }
             }
             recorded.append(said.join(u'|'));
