@@ -5,7 +5,6 @@
 //
 // The draws use std::mt19937 and a plain remainder, both defined exactly by the standard, so the
 // same seed gives the same tokens with every compiler and library.
-#include <charconv>
 #include <cstdint>
 #include <iostream>
 #include <random>
@@ -13,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "count_and_seed.h"
 #include "form_description.h"
 #include "named_keys.h"
 
@@ -48,19 +48,11 @@ std::vector<std::string> namedKeyTokens() {
     return tokens;
 }
 
-bool parse(const char* text, std::uint64_t& value) {
-    const std::string_view view(text);
-    const auto [end, error] = std::from_chars(view.data(), view.data() + view.size(), value);
-    return error == std::errc() && end == view.data() + view.size();
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    std::uint64_t count = 0;
-    std::uint64_t seed = 20261207;
-    if (argc < 2 || argc > 3 || !parse(argv[1], count) || count == 0 ||
-        (argc == 3 && !parse(argv[2], seed))) {
+    const auto read = tallomat::testing::readCountAndSeed(argc, argv, 20261207);
+    if (!read || read->count == 0) {
         std::cerr << "usage: tallomat-soak-tokens COUNT [SEED]\n";
         return 2;
     }
@@ -68,11 +60,11 @@ int main(int argc, char* argv[]) {
     const std::vector<std::string> clicks = clickTokens();
     const std::vector<std::string> typed = typedTokens();
     const std::vector<std::string> named = namedKeyTokens();
-    std::mt19937 draw(static_cast<std::mt19937::result_type>(seed));
+    std::mt19937 draw(static_cast<std::mt19937::result_type>(read->seed));
     const auto pick = [&](const std::vector<std::string>& tokens) -> const std::string& {
         return tokens[draw() % tokens.size()];
     };
-    for (std::uint64_t i = 1; i < count; ++i) {
+    for (std::uint64_t i = 1; i < read->count; ++i) {
         const auto kind = draw() % 20;
         std::cout << (kind < 10 ? pick(clicks) : kind < 19 ? pick(typed) : pick(named)) << '\n';
     }

@@ -5,7 +5,6 @@
 // with amd64's.
 //
 // The draws use std::mt19937 and a plain remainder, both defined exactly by the standard.
-#include <charconv>
 #include <cstdint>
 #include <iostream>
 #include <random>
@@ -13,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "count_and_seed.h"
 #include "key_player.h"
 #include "keys.h"
 
@@ -33,25 +33,18 @@ std::vector<std::string> keyTokens() {
     return tokens;
 }
 
-bool parse(const char* text, std::uint64_t& value) {
-    const std::string_view view(text);
-    const auto [end, error] = std::from_chars(view.data(), view.data() + view.size(), value);
-    return error == std::errc() && end == view.data() + view.size();
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    std::uint64_t count = 0;
-    std::uint64_t seed = 20261208;
-    if (argc < 2 || argc > 3 || !parse(argv[1], count) || (argc == 3 && !parse(argv[2], seed))) {
+    const auto read = tallomat::testing::readCountAndSeed(argc, argv, 20261208);
+    if (!read) {
         std::cerr << "usage: tallomat-random-keys COUNT [SEED]\n";
         return 2;
     }
     const std::vector<std::string> tokens = keyTokens();
-    std::mt19937 draw(static_cast<std::mt19937::result_type>(seed));
+    std::mt19937 draw(static_cast<std::mt19937::result_type>(read->seed));
     tallomat::testing::KeyPlayer player;
-    for (std::uint64_t i = 1; i <= count; ++i) {
+    for (std::uint64_t i = 1; i <= read->count; ++i) {
         const std::string& token = tokens[draw() % tokens.size()];
         std::cout << i << ' ' << token << " -> " << player.play(token) << '\n';
     }
