@@ -83,7 +83,6 @@ class AccessibilityEvents {
             recorded.start = update->changePosition();
             recorded.text = update->textInserted();
         } else if (event->type() == QAccessible::TextRemoved) {
-            recorded.start = static_cast<QAccessibleTextRemoveEvent*>(event)->changePosition();
             recorded.text = event->accessibleInterface()->text(QAccessible::Value);
         } else if (const std::optional<QString> spoken = announcedText(event)) {
             recorded.announced = true;

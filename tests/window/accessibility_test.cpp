@@ -213,11 +213,10 @@ class AccessibilityTest : public WindowSuite {
 
     // A screen reader hears each action once, as it leaves the display and the indicator: no text
     // that the display held only between two writes, no field that the action left as it was but
-    // a result that a key computed; a failing sign change raises an alert that reads out why. The
-    // screen reader is told of text as typed only for the user's own edits, and echoes them; a
-    // write into the focused display is told as its old text removed, and the screen reader reads
-    // the line again ("line", then what it reads). Steps are clicks, or "key:C" typed into the
-    // focused display; per step, what it says; then what the display shows.
+    // a result that a key computed; a failing sign change raises an alert that reads out why. Text
+    // is told as typed for the user's own edits alone; a write into the focused display as its
+    // old text removed, and the line read again ("line"). Steps are clicks, or "key:C" typed into
+    // the focused display; per step, what it says; then what the display shows.
     void screenReaderHearsEachActionOnce_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QStringList>("heard");
