@@ -70,7 +70,7 @@ bool read(const QString& path, Scenario& scenario) {
             continue;
         }
         QJsonParseError error{};
-        const QJsonDocument value = QJsonDocument::fromJson(u'[' + rest.toUtf8() + u']', &error);
+        const QJsonDocument value = QJsonDocument::fromJson('[' + rest.toUtf8() + ']', &error);
         if (error.error != QJsonParseError::NoError || value.array().size() != 1 ||
             scenario.steps.isEmpty()) {
             fail(where, QStringLiteral("expected '> TOKEN', 'exit N' or 'MEMBER JSON'"));
